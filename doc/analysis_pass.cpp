@@ -1,0 +1,78 @@
+#include "doc/analysis_pass.h"
+
+#include <cmath>
+
+#include "doc/dqo_record.h"
+#include "doc/number_text.h"
+#include "stats/analysis.h"
+
+void ComputeAnalysisPass(DQORecord& rec, Messages& messages)
+{
+    CAnalysis analysis(rec, messages);
+    if (rec.nParameter <= kOneProportion)
+        analysis.ComputeOneSampleDesign(rec.nDesign);
+    else
+        analysis.ComputeTwoSampleDesign();
+    rec.dTotalCost = rec.dCalcTotalCost;
+    rec.nSamples = rec.nCalcSamples;
+    analysis.CheckAdditionalLimits();
+    analysis.ComputePerformanceCurve();
+    FillPlotSpec(rec);
+}
+
+namespace {
+
+int WholeCents(double amount)
+{
+    return TruncToInt(amount * 100.0 + 0.5);
+}
+
+// The number of samples that the total cost buys with the current costs.
+int SamplesForCost(const DQORecord& rec, double cost)
+{
+    double samples = 0;
+    if (rec.nDesign == kComposite) {
+        const double perSample = rec.fCompositingCost + rec.dCalcLabCost;
+        samples = rec.bFieldCostTotal == 0
+                      ? cost / (rec.nAliquots * rec.dCalcFieldCost + perSample)
+                      : (cost - rec.dCalcFieldCost) / perSample;
+    } else {
+        samples = rec.bFieldCostTotal == 0
+                      ? cost / (rec.fFieldCost + rec.fLabCost)
+                      : (cost - rec.fFieldCost) / rec.fLabCost;
+    }
+    return TruncToInt(std::ceil(samples));
+}
+
+} // namespace
+
+void AcceptTypedSamplesAndCost(DQORecord& rec, int samples, double totalCost)
+{
+    const int typedCents = WholeCents(totalCost);
+    if (samples != rec.nSamples) {
+        rec.nUserSamples = samples;
+        rec.bSamplesChanged = 1;
+    } else if (typedCents != WholeCents(rec.dCalcTotalCost) && typedCents > 0) {
+        rec.nUserSamples = SamplesForCost(rec, totalCost);
+        if (IsTwoSample(rec.nParameter))
+            rec.nUserSamples /= 2;
+        rec.bSamplesChanged = 1;
+    }
+}
+
+void ApplyTypedSamples(DQORecord& rec, Messages& messages)
+{
+    if (rec.bSamplesChanged != 1)
+        return;
+    CAnalysis analysis(rec, messages);
+    if (rec.nParameter <= kOneProportion)
+        analysis.EvaluateOneSample(rec.nDesign, rec.nUserSamples);
+    else
+        analysis.EvaluateTwoSample(rec.nUserSamples);
+    const float rate = NarrowToFloat(rec.dBeta);
+    if (rec.nCalcBaseline == kBaselineAtMost)
+        rec.fLimitAtUpper = rate;
+    else
+        rec.fLimitAtLower = rate;
+    rec.bSamplesChanged = 0;
+}

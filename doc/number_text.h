@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+// Numbers to and from text, the same in every process locale.
+
+// printf-style formatting with a decimal point whatever the locale.
+std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// The leading number of the text (blanks skipped; sign, digits, point,
+// exponent); the rest is ignored and a text without a number reads as 0.
+// Never reads "inf", "nan" or hexadecimal; a value too large for a double
+// is held at the largest finite one.
+double ReadDouble(const std::string& text);
+
+// The integer form of the same rule: stops at the decimal point (2.9 reads
+// as 2); held within the range of int.
+int ReadInt(const std::string& text);
+
+// Narrows a double to a float without leaving float's finite range.
+float NarrowToFloat(double value);
+
+// Converts a real to int by truncation toward zero, held within int's range
+// (a NaN gives 0), so that no input reaches an undefined conversion.
+int TruncToInt(double value);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "doc/dqo_record.h"
+
+// Records as the wizard leaves them for the starting analysis of each
+// parameter, with the calculation block filled.
+inline DQORecord StartingRecord(int parameter)
+{
+    DQORecord rec;
+    rec.nParameter = parameter;
+    ApplyParameterDefaults(rec, parameter);
+    switch (parameter) {
+    case kOneMean:
+        rec.dSD = rec.dSDValue; // the screen stores the typed 16.67
+        break;
+    case kOneProportion:
+        rec.dLowerBound = rec.dActionLevel;
+        break;
+    case kTwoMean:
+        rec.dLowerBound = rec.dActionLevel;
+        rec.dSD = rec.dSDValue;
+        break;
+    case kTwoProportion:
+        rec.dLowerBound = rec.dActionLevel;
+        break;
+    default:
+        break;
+    }
+    FillCalculationBlock(rec);
+    return rec;
+}
