@@ -374,6 +374,16 @@ DQORecord TwoPropRecord()
     return rec;
 }
 
+// The range of two proportions is fixed, whatever the record's minimum and
+// maximum hold.
+DQORecord TwoPropRecordWithMeanRange()
+{
+    DQORecord rec = TwoPropRecord();
+    rec.dMinimum = 0;
+    rec.dMaximum = 100;
+    return rec;
+}
+
 DQORecord NoBaselineRecord()
 {
     DQORecord rec = MeanRecord(kBaselineAtMost);
@@ -489,6 +499,10 @@ const Case<AdditionalInput> kAdditionalCases[] = {
     {"TwoProportionsValid",
      {TwoPropRecord(), {Row(-0.5, 0.1), Row(-0.999, 0.1), Row(0.5, 0.1), Row(0.999, 0.1)}},
      kAccepted},
+    {"TwoProportionsRangeIsFixed",
+     {TwoPropRecordWithMeanRange(), {Row(-0.5, 0.1), kEmpty, kEmpty, Row(1, 0.1)}},
+     "Additional proportions in the false rejection region must be in the range:\n"
+     "Action Level(0.000) < Additional proportion < Maximum(1.000)"},
     {"OtherBaselineHasNoRange",
      {NoBaselineRecord(), {Row(1000, 0.1), kEmpty, kEmpty, Row(-5, 0.1)}},
      kAccepted},

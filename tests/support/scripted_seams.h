@@ -1,0 +1,82 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include <QDialog>
+#include <QString>
+
+#include "doc/platform_seams.h"
+
+// Seams for tests: screens are driven by a script instead of a person, the
+// answers of message boxes and file prompts are queued, and ending the
+// process is recorded instead of done. Installed for its lifetime.
+class CScriptedSeams : public CPlatformSeams {
+public:
+    struct Shown {
+        QWidget* owner;
+        QString title;
+        QString text;
+        MessageIcon icon;
+        MessageButtons buttons;
+    };
+
+    // Called with the dialog once it would be shown; returns after the
+    // script has ended it (done()) or not; RunModal returns the result.
+    using Script = std::function<void(QDialog&)>;
+
+    CScriptedSeams() { Install(this); }
+    ~CScriptedSeams() override { Install(nullptr); }
+    CScriptedSeams(const CScriptedSeams&) = delete;
+    CScriptedSeams& operator=(const CScriptedSeams&) = delete;
+
+    int RunModal(QDialog& dialog) override
+    {
+        dialog.setResult(0);
+        // Like exec(): the screen is shown, so its opening steps run.
+        dialog.show();
+        if (!scripts.empty()) {
+            Script script = scripts.front();
+            scripts.pop_front();
+            script(dialog);
+        }
+        dialog.hide();
+        ++modalRuns;
+        return dialog.result();
+    }
+
+    int ShowMessage(QWidget* owner, const QString& title, const QString& text, MessageIcon icon,
+                    MessageButtons buttons) override
+    {
+        shown.push_back({owner, title, text, icon, buttons});
+        if (answers.empty())
+            return kAnswerOk;
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    bool AskSaveFileName(QWidget*, const SaveFileRequest& request, QString& chosenName) override
+    {
+        requests.push_back(request);
+        if (fileNames.empty() || fileNames.front().isEmpty()) {
+            if (!fileNames.empty())
+                fileNames.pop_front();
+            return false;
+        }
+        chosenName = fileNames.front();
+        fileNames.pop_front();
+        return true;
+    }
+
+    void EndProcess(int status) override { endStatuses.push_back(status); }
+
+    std::deque<Script> scripts;
+    std::deque<int> answers;       // message box answers, OK when empty
+    std::deque<QString> fileNames; // an empty name cancels the prompt
+    std::vector<Shown> shown;
+    std::vector<SaveFileRequest> requests;
+    std::vector<int> endStatuses;
+    int modalRuns = 0;
+};
