@@ -1,0 +1,215 @@
+#include "cli/cli_options.h"
+
+#include <QCommandLineParser>
+
+#include "doc/dqo_record.h"
+
+namespace {
+
+struct Choice {
+    const char* name;
+    int code;
+};
+
+constexpr Choice kParameters[] = {{"mean", kOneMean},
+                                  {"proportion", kOneProportion},
+                                  {"two-mean", kTwoMean},
+                                  {"two-proportion", kTwoProportion}};
+constexpr Choice kBaselines[] = {{"le", kBaselineAtMost}, {"ge", kBaselineAtLeast}};
+constexpr Choice kDesigns[] = {
+    {"simple", kSimpleRandom}, {"composite", kComposite}, {"stratified", kStratified}};
+
+template <size_t N>
+bool ParseChoice(const QString& text, const Choice (&choices)[N], int& code)
+{
+    for (const Choice& choice : choices) {
+        if (text == QLatin1String(choice.name)) {
+            code = choice.code;
+            return true;
+        }
+    }
+    return false;
+}
+
+QCommandLineOption ValueOption(const char* name, const char* description, const char* valueName)
+{
+    return QCommandLineOption(QString::fromLatin1(name), QString::fromLatin1(description),
+                              QString::fromLatin1(valueName));
+}
+
+std::optional<std::string> OptionalValue(const QCommandLineParser& parser, const char* name)
+{
+    if (!parser.isSet(QString::fromLatin1(name)))
+        return std::nullopt;
+    return parser.value(QString::fromLatin1(name)).toStdString();
+}
+
+bool SplitLimitPoints(const QStringList& texts, const char* name,
+                      std::vector<CliLimitPoint>& points, std::string& error)
+{
+    if (texts.size() > 2) {
+        error = std::string("--") + name + " may be given at most twice";
+        return false;
+    }
+    for (const QString& text : texts) {
+        const int colon = text.indexOf(QLatin1Char(':'));
+        if (colon < 0) {
+            error = std::string("--") + name + " expects POINT:LIMIT, got " + text.toStdString();
+            return false;
+        }
+        points.push_back({text.left(colon).toStdString(), text.mid(colon + 1).toStdString()});
+    }
+    return true;
+}
+
+std::vector<CliStratum> SplitStrata(const QStringList& texts)
+{
+    std::vector<CliStratum> strata;
+    for (const QString& text : texts) {
+        // An empty weight is the weight the screen offers.
+        const int colon = text.indexOf(QLatin1Char(':'));
+        const QString weight = colon < 0 ? QString() : text.mid(colon + 1);
+        strata.push_back({text.left(colon).toStdString(),
+                          weight.isEmpty() ? std::nullopt
+                                           : std::optional<std::string>(weight.toStdString())});
+    }
+    return strata;
+}
+
+bool ParseSize(const QString& text, QSize& size)
+{
+    const QStringList parts = text.split(QLatin1Char('x'));
+    if (parts.size() != 2)
+        return false;
+    bool widthOk = false;
+    bool heightOk = false;
+    const int width = parts[0].toInt(&widthOk);
+    const int height = parts[1].toInt(&heightOk);
+    // A drawing needs room for its text; beyond this it is no longer a picture.
+    constexpr int kMinimum = 16;
+    constexpr int kMaximum = 10000;
+    if (!widthOk || !heightOk || width < kMinimum || height < kMinimum || width > kMaximum ||
+        height > kMaximum)
+        return false;
+    size = QSize(width, height);
+    return true;
+}
+
+void AddOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "Sample size, cost and decision error rates of a DQO analysis, from the command line."));
+    parser.addHelpOption();
+    parser.addOptions({
+        ValueOption("parameter", "mean, proportion, two-mean or two-proportion.", "name"),
+        ValueOption("minimum", "Estimate of the minimum value (means).", "x"),
+        ValueOption("maximum", "Estimate of the maximum value (means).", "x"),
+        ValueOption("action-level", "Action level (AL).", "x"),
+        ValueOption("baseline", "le (Ho: parameter <= AL) or ge (Ho: parameter >= AL).", "le|ge"),
+        ValueOption("bound", "The other bound of the gray region.", "x"),
+        ValueOption("sd", "Standard deviation (means).", "x"),
+        ValueOption("cv", "Coefficient of variation in percent of AL (means).", "percent"),
+        ValueOption("lab-cost", "Laboratory cost per sample.", "cost"),
+        ValueOption("field-cost", "Field cost per sample (or in total).", "cost"),
+        QCommandLineOption(QStringLiteral("field-cost-total"),
+                           QStringLiteral("The field cost is a total for all samples.")),
+        ValueOption("limit-lower", "Decision error limit at the lower bound.", "p"),
+        ValueOption("limit-upper", "Decision error limit at the upper bound.", "p"),
+        ValueOption("below", "Additional limit below the gray region (up to twice).",
+                    "point:limit"),
+        ValueOption("above", "Additional limit above the gray region (up to twice).",
+                    "point:limit"),
+        ValueOption("design", "simple, composite or stratified.", "name"),
+        ValueOption("sd-ratio", "Composite: measurement SD / total SD.", "r"),
+        ValueOption("aliquots", "Composite: aliquots per composite sample.", "k"),
+        ValueOption("compositing-cost", "Composite: cost of compositing one sample.", "cost"),
+        ValueOption("stratum", "Stratified: SD or proportion and weight (2 to 5 times).",
+                    "value:weight"),
+        ValueOption("samples", "Evaluate this number of samples (per population).", "n"),
+        ValueOption("total-cost", "Evaluate the number of samples this total cost buys.",
+                    "cost"),
+        QCommandLineOption(QStringLiteral("json"), QStringLiteral("Print every result as JSON.")),
+        ValueOption("report", "Append the report block to this file.", "file"),
+        ValueOption("curve", "Write the performance curve as CSV.", "file"),
+        ValueOption("graph", "Draw the graph into a .bmp, .png or .pdf file.", "file"),
+        ValueOption("size", "Size of the graph in pixels (default 640x480).", "WxH"),
+    });
+}
+
+bool ReadChoices(const QCommandLineParser& parser, CliOptions& options, std::string& error)
+{
+    if (parser.isSet(QStringLiteral("parameter")) &&
+        !ParseChoice(parser.value(QStringLiteral("parameter")), kParameters, options.parameter)) {
+        error = "--parameter must be mean, proportion, two-mean or two-proportion";
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("baseline"))) {
+        int baseline = 0;
+        if (!ParseChoice(parser.value(QStringLiteral("baseline")), kBaselines, baseline)) {
+            error = "--baseline must be le or ge";
+            return false;
+        }
+        options.baseline = baseline;
+    }
+    if (parser.isSet(QStringLiteral("design")) &&
+        !ParseChoice(parser.value(QStringLiteral("design")), kDesigns, options.design)) {
+        error = "--design must be simple, composite or stratified";
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("size")) &&
+        !ParseSize(parser.value(QStringLiteral("size")), options.graphSize)) {
+        error = "--size expects WIDTHxHEIGHT, each from 16 to 10000";
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool ParseCliOptions(const QStringList& arguments, CliOptions& options, std::string& error,
+                     bool& helpRequested)
+{
+    QCommandLineParser parser;
+    AddOptions(parser);
+    helpRequested = false;
+    if (!parser.parse(arguments)) {
+        error = parser.errorText().toStdString();
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        helpRequested = true;
+        error = parser.helpText().toStdString();
+        return false;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        error = "unexpected argument: " + parser.positionalArguments().constFirst().toStdString();
+        return false;
+    }
+    if (!ReadChoices(parser, options, error))
+        return false;
+
+    options.minimum = OptionalValue(parser, "minimum");
+    options.maximum = OptionalValue(parser, "maximum");
+    options.actionLevel = OptionalValue(parser, "action-level");
+    options.bound = OptionalValue(parser, "bound");
+    options.sd = OptionalValue(parser, "sd");
+    options.cv = OptionalValue(parser, "cv");
+    options.labCost = OptionalValue(parser, "lab-cost");
+    options.fieldCost = OptionalValue(parser, "field-cost");
+    options.fieldCostTotal = parser.isSet(QStringLiteral("field-cost-total"));
+    options.limitLower = OptionalValue(parser, "limit-lower");
+    options.limitUpper = OptionalValue(parser, "limit-upper");
+    options.sdRatio = OptionalValue(parser, "sd-ratio");
+    options.aliquots = OptionalValue(parser, "aliquots");
+    options.compositingCost = OptionalValue(parser, "compositing-cost");
+    options.samples = OptionalValue(parser, "samples");
+    options.totalCost = OptionalValue(parser, "total-cost");
+    options.json = parser.isSet(QStringLiteral("json"));
+    options.reportFile = parser.value(QStringLiteral("report")).toStdString();
+    options.curveFile = parser.value(QStringLiteral("curve")).toStdString();
+    options.graphFile = parser.value(QStringLiteral("graph")).toStdString();
+    options.strata = SplitStrata(parser.values(QStringLiteral("stratum")));
+    return SplitLimitPoints(parser.values(QStringLiteral("below")), "below", options.below,
+                            error) &&
+           SplitLimitPoints(parser.values(QStringLiteral("above")), "above", options.above, error);
+}

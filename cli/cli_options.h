@@ -1,0 +1,62 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QSize>
+#include <QStringList>
+
+// A point of the decision error table as typed: "POINT:LIMIT".
+struct CliLimitPoint {
+    std::string point;
+    std::string limit;
+};
+
+// One stratum as typed: "VALUE:WEIGHT", the weight may be left out.
+struct CliStratum {
+    std::string value;
+    std::optional<std::string> weight;
+};
+
+// What the command line asks for. Number texts are kept as typed: they go
+// through the same reading and checks as the fields of the screens.
+struct CliOptions {
+    int parameter = 0;
+    std::optional<std::string> minimum;
+    std::optional<std::string> maximum;
+    std::optional<std::string> actionLevel;
+    std::optional<int> baseline;
+    std::optional<std::string> bound;
+    std::optional<std::string> sd;
+    std::optional<std::string> cv;
+
+    std::optional<std::string> labCost;
+    std::optional<std::string> fieldCost;
+    bool fieldCostTotal = false;
+    std::optional<std::string> limitLower;
+    std::optional<std::string> limitUpper;
+    std::vector<CliLimitPoint> below;
+    std::vector<CliLimitPoint> above;
+
+    int design = 0;
+    std::optional<std::string> sdRatio;
+    std::optional<std::string> aliquots;
+    std::optional<std::string> compositingCost;
+    std::vector<CliStratum> strata;
+
+    std::optional<std::string> samples;
+    std::optional<std::string> totalCost;
+
+    bool json = false;
+    std::string reportFile;
+    std::string curveFile;
+    std::string graphFile;
+    QSize graphSize{640, 480};
+};
+
+// Parses the arguments (the program name first). On a usage error returns
+// false with the reason in error; help and version texts come back in
+// error too, with helpRequested set.
+bool ParseCliOptions(const QStringList& arguments, CliOptions& options, std::string& error,
+                     bool& helpRequested);

@@ -1,0 +1,318 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+
+#include "cli/talo_cli.h"
+
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunCli(const std::vector<std::string>& args)
+{
+    QStringList arguments{QStringLiteral("talo-cli")};
+    for (const std::string& arg : args)
+        arguments << QString::fromStdString(arg);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunTaloCli(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string TempPath(const std::string& name)
+{
+    const std::string path = ::testing::TempDir() + "talo_cli_" + name;
+    std::remove(path.c_str());
+    return path;
+}
+
+const char* const kStartingReport =
+    "************************************************************\n"
+    "\n"
+    "                Design/DQO Summary Screen\n"
+    "\n"
+    "For the Sampling Design of:  Simple Random Sampling\n"
+    "Total Cost: $13650.00\n"
+    "  Laboratory Cost per Sample: $1000.00\n"
+    "  Field Cost per Sample: $50.00\n"
+    "Number of Samples: 13\n"
+    "\n"
+    "                Data Quality Objectives\n"
+    "Action Level:    50.000\n"
+    "Gray Region:     50.000 - 75.000\n"
+    "Baseline Condition: mean <= 50.000\n"
+    "Standard Deviation (SD):  16.67\n"
+    "\n"
+    "                Decision Error Limits\n"
+    "            conc.        prob(error)     type\n"
+    "             ---            ----         FR\n"
+    "             ---            ----         FR\n"
+    "           50.000         0.0100        FR    \n"
+    "           75.000         0.0100        FA\n"
+    "             ---            ----         FA\n"
+    "             ---            ----         FA\n"
+    "\n"
+    "************************************************************\n";
+
+TEST(TaloCliTest, NoOptionPrintsTheStartingReport)
+{
+    const CliRun run = RunCli({});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, kStartingReport);
+    EXPECT_EQ(run.err, "");
+}
+
+struct ReportCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::vector<std::string> lines; // each must appear in the report
+};
+
+class TaloCliReportTest : public ::testing::TestWithParam<ReportCase> {};
+
+TEST_P(TaloCliReportTest, ReportShowsTheComputedDesign)
+{
+    const CliRun run = RunCli(GetParam().args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const std::string& line : GetParam().lines)
+        EXPECT_NE(run.out.find(line + "\n"), std::string::npos) << line << "\n" << run.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, TaloCliReportTest,
+    ::testing::Values(
+        ReportCase{"Proportion",
+                   {"--parameter", "proportion"},
+                   {"Number of Samples: 76", "Baseline Condition: proportion <= 0.500"}},
+        ReportCase{"TwoMean",
+                   {"--parameter", "two-mean", "--sd", "6.667"},
+                   {"Number of Samples: 91", "Total Cost: $191100.00",
+                    "Baseline Condition: mean1-mean2 <= 0.000"}},
+        ReportCase{"TwoProportion",
+                   {"--parameter", "two-proportion"},
+                   {"Number of Samples: 33", "Gray Region:     0.000 - 0.500"}},
+        // Switching the baseline proposes the midpoint, as the screen's button does.
+        ReportCase{"MeanAtLeast",
+                   {"--baseline", "ge"},
+                   {"Gray Region:     25.000 - 50.000", "Baseline Condition: mean >= 50.000",
+                    "           25.000         0.0100        FA    "}},
+        ReportCase{"CoefficientOfVariation",
+                   {"--cv", "20"},
+                   {"Standard Deviation (SD):  10.00"}},
+        ReportCase{"FivePercentLimits",
+                   {"--limit-lower", "0.05", "--limit-upper", "0.05"},
+                   {"Number of Samples: 7"}},
+        ReportCase{"FieldCostTotal",
+                   {"--field-cost", "500", "--field-cost-total"},
+                   {"Total Cost: $13500.00"}},
+        ReportCase{"AdditionalLimits",
+                   {"--below", "45:0.001", "--above", "80:0.01"},
+                   {"           45.000         0.0010        FR    Not Satisfied",
+                    "           80.000         0.0100        FA"}},
+        ReportCase{"Composite",
+                   {"--design", "composite", "--sd-ratio", "0.5", "--aliquots", "4",
+                    "--compositing-cost", "10"},
+                   {"For the Sampling Design of:  Composite Sampling",
+                    "Number of Aliquots within Composite: 4", "Number of Samples: 7",
+                    "Total Cost: $8470.00"}},
+        ReportCase{"CompositeDefaults",
+                   {"--design", "composite"},
+                   {"Number of Aliquots within Composite: 4",
+                    "Ratio of Measurement SD to Total SD:  0.10"}},
+        ReportCase{"StratifiedMean",
+                   {"--design", "stratified", "--stratum", "16.67:0.3", "--stratum", "16.67"},
+                   {"Number of Strata: 2", "   1          4          0.300             16.67",
+                    "   2          9          0.700             16.67"}},
+        ReportCase{"StratifiedProportion",
+                   {"--parameter", "proportion", "--design", "stratified", "--stratum",
+                    "0.25:0.5", "--stratum", ":"},
+                   {"Number of Strata: 2", "Stratum    Samples      Weight          Proportion"}},
+        ReportCase{"TypedSamples",
+                   {"--samples", "10"},
+                   {"Number of Samples: 10", "           75.000         0.0424        FA"}},
+        ReportCase{"TypedCost", {"--total-cost", "10500"}, {"Number of Samples: 10"}},
+        // 80 per population: the achieved rate gives the size next to it.
+        ReportCase{"TypedCostPerPopulation",
+                   {"--parameter", "two-mean", "--sd", "6.667", "--total-cost", "168000"},
+                   {"Number of Samples: 81"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct RefusalCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::string err;
+};
+
+class TaloCliRefusalTest : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(TaloCliRefusalTest, RefusedWithTheScreensMessageAndNothingWritten)
+{
+    const std::string report = TempPath(std::string("refused_") + GetParam().name);
+    std::vector<std::string> args = GetParam().args;
+    args.insert(args.end(), {"--report", report});
+    const CliRun run = RunCli(args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, GetParam().err + "\n");
+    EXPECT_FALSE(std::ifstream(report).good());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, TaloCliRefusalTest,
+    ::testing::Values(
+        RefusalCase{"Range",
+                    {"--maximum", "1e-8"},
+                    "TALO - Input Validation Error: The Maximum-Minimum range must be less than "
+                    "7 digits."},
+        RefusalCase{"Relation",
+                    {"--bound", "40"},
+                    "TALO - Input Validation Error: For Ho: mean <= Action Level, the following "
+                    "relationship must be satisfied:\n\n    Minimum(0) < Action Level < Upper "
+                    "Bound of Gray Region < Maximum(100)"},
+        RefusalCase{"Deviation",
+                    {"--sd", "0"},
+                    "TALO - Input Validation Error: The estimate of the standard deviation must "
+                    "be\ngreater than zero: StdDev > 0.0"},
+        RefusalCase{"ProportionBound",
+                    {"--parameter", "proportion", "--bound", "1"},
+                    "TALO - Input Validation Error: For Ho: proportion <= Action Level, the "
+                    "following relationship must be satisfied:\n\n    0.00 < Action Level < "
+                    "Upper Bound of Gray Region < 1.00"},
+        RefusalCase{"Cost",
+                    {"--lab-cost", "-1"},
+                    "TALO - Input Validation Error: Laboratory and Field costs cannot be less "
+                    "than zero."},
+        RefusalCase{"Limit",
+                    {"--limit-upper", "0.51"},
+                    "TALO - Input Validation Error: Error limits must be in the range: 0 < Error "
+                    "Limit <= 0.5"},
+        RefusalCase{"AdditionalPoint",
+                    {"--below", "60:0.1"},
+                    "TALO - Input Validation Error: Additional concentrations in the false "
+                    "rejection region must be in the range:\nMinimum (0.000) < Additional "
+                    "concentration < Action Level (50.000)"},
+        RefusalCase{"AdditionalEmptyLimit",
+                    {"--below", "10:"},
+                    "TALO - Input Validation Error: Error limits must be in the range: 0 < Error "
+                    "Limit <= 0.5"},
+        RefusalCase{"CompositeRatio",
+                    {"--design", "composite", "--sd-ratio", "1"},
+                    "TALO: ERROR: Ratio of measurement SD to Total SD must be in the range:\n\t\t"
+                    "0.0 < Ratio < 1.0\n"},
+        RefusalCase{"StrataCount",
+                    {"--design", "stratified", "--stratum", "5:1"},
+                    "TALO: Error: Number of Strata must be in the range 2 to 5!\nRe-enter the "
+                    "number of strata."},
+        RefusalCase{"StratumWeights",
+                    {"--design", "stratified", "--stratum", "5:0.6", "--stratum", "5:0.5",
+                     "--stratum", "5"},
+                    "TALO: ERROR: Sum of stratum weights must be <= 1.0.\n\tAccumulated Weights "
+                    "of previous strata: 0.600\n\tWeight for current stratum: 0.500\n\tSum: "
+                    "1.100000"},
+        RefusalCase{"FinalWeightFixed",
+                    {"--design", "stratified", "--stratum", "5:0.6", "--stratum", "5:0.5"},
+                    "TALO: The weight of the final stratum is fixed at 0.400, the remainder of "
+                    "the others."},
+        RefusalCase{"TwoSampleDesign",
+                    {"--parameter", "two-mean", "--design", "stratified", "--stratum", "1:0.5",
+                     "--stratum", "1"},
+                    "TALO: Only Simple Random Sampling is available for the Two-Sample "
+                    "parameters."},
+        RefusalCase{"UnknownParameter",
+                    {"--parameter", "median"},
+                    "--parameter must be mean, proportion, two-mean or two-proportion"},
+        RefusalCase{"MisplacedOption",
+                    {"--parameter", "proportion", "--sd", "3"},
+                    "talo-cli: --sd and --cv apply to means only"},
+        RefusalCase{"ThirdBelow",
+                    {"--below", "1:0.1", "--below", "2:0.1", "--below", "3:0.1"},
+                    "--below may be given at most twice"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TaloCliTest, EngineMessagesGoToStandardErrorAndTheResultIsPrinted)
+{
+    const CliRun run = RunCli({"--sd", "1000", "--bound", "51"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err.rfind("TALO ERROR: Sample size is larger than 30000.\n\n", 0), 0u);
+    EXPECT_NE(run.out.find("Number of Samples: 2\n"), std::string::npos);
+    EXPECT_NE(run.out.find("           50.000         0.5000        FR    \n"),
+              std::string::npos);
+}
+
+TEST(TaloCliTest, TypedSampleOfZeroIsTreatedAsTooSmall)
+{
+    const CliRun run = RunCli({"--samples", "0"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "TALO: Minimum sample size allowed is 2.\nProgram will adjust the size "
+                       "accordingly.\n");
+    EXPECT_NE(run.out.find("           75.000         0.5000        FA\n"), std::string::npos);
+}
+
+TEST(TaloCliTest, JsonCarriesEveryResult)
+{
+    const CliRun run = RunCli({"--json", "--design", "stratified", "--stratum", "10:0.5",
+                            "--stratum", "20"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
+    EXPECT_EQ(json[QStringLiteral("design")].toString(), QStringLiteral("Stratified Sampling"));
+    EXPECT_GT(json[QStringLiteral("samples")].toInt(), 0);
+    EXPECT_NEAR(json[QStringLiteral("alpha")].toDouble(), 0.01, 1e-8);
+    EXPECT_EQ(json[QStringLiteral("strata")].toArray().size(), 2);
+    const QJsonArray curve = json[QStringLiteral("curve")].toArray();
+    ASSERT_EQ(curve.size(), 101);
+    EXPECT_DOUBLE_EQ(curve[100].toObject()[QStringLiteral("x")].toDouble(), 100.0);
+    EXPECT_TRUE(json[QStringLiteral("notSatisfied")].toObject().contains(QStringLiteral("above2")));
+}
+
+TEST(TaloCliTest, CurveIsWrittenAsCsv)
+{
+    const std::string path = TempPath("curve.csv");
+    const CliRun run = RunCli({"--curve", path});
+    ASSERT_EQ(run.status, 0);
+    std::istringstream csv(ReadFile(path));
+    std::string line;
+    std::vector<std::string> lines;
+    while (std::getline(csv, line))
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 102u);
+    EXPECT_EQ(lines[0], "x,probability");
+    EXPECT_EQ(lines[51].rfind("50,0.00998", 0), 0u);
+}
+
+TEST(TaloCliTest, ReportFileIsAppended)
+{
+    const std::string path = TempPath("report.txt");
+    ASSERT_EQ(RunCli({"--report", path}).status, 0);
+    const CliRun second = RunCli({"--report", path});
+    ASSERT_EQ(second.status, 0);
+    EXPECT_EQ(second.out, "");
+    EXPECT_EQ(ReadFile(path), std::string(kStartingReport) + kStartingReport);
+}
+
+TEST(TaloCliTest, UnwritableFileIsAFailure)
+{
+    const CliRun run = RunCli({"--report", "/nonexistent-dir/report.txt"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "talo-cli: cannot write /nonexistent-dir/report.txt\n");
+}
+
+} // namespace
