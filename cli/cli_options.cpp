@@ -19,8 +19,7 @@ constexpr Choice kBaselines[] = {{"le", kBaselineAtMost}, {"ge", kBaselineAtLeas
 constexpr Choice kDesigns[] = {
     {"simple", kSimpleRandom}, {"composite", kComposite}, {"stratified", kStratified}};
 
-template <size_t N>
-bool ParseChoice(const QString& text, const Choice (&choices)[N], int& code)
+template <size_t N> bool ParseChoice(const QString& text, const Choice (&choices)[N], int& code)
 {
     for (const Choice& choice : choices) {
         if (text == QLatin1String(choice.name)) {
@@ -69,9 +68,9 @@ std::vector<CliStratum> SplitStrata(const QStringList& texts)
         // An empty weight is the weight the screen offers.
         const int colon = text.indexOf(QLatin1Char(':'));
         const QString weight = colon < 0 ? QString() : text.mid(colon + 1);
-        strata.push_back({text.left(colon).toStdString(),
-                          weight.isEmpty() ? std::nullopt
-                                           : std::optional<std::string>(weight.toStdString())});
+        strata.push_back(
+            {text.left(colon).toStdString(),
+             weight.isEmpty() ? std::nullopt : std::optional<std::string>(weight.toStdString())});
     }
     return strata;
 }
@@ -126,8 +125,7 @@ void AddOptions(QCommandLineParser& parser)
         ValueOption("stratum", "Stratified: SD or proportion and weight (2 to 5 times).",
                     "value:weight"),
         ValueOption("samples", "Evaluate this number of samples (per population).", "n"),
-        ValueOption("total-cost", "Evaluate the number of samples this total cost buys.",
-                    "cost"),
+        ValueOption("total-cost", "Evaluate the number of samples this total cost buys.", "cost"),
         QCommandLineOption(QStringLiteral("json"), QStringLiteral("Print every result as JSON.")),
         ValueOption("report", "Append the report block to this file.", "file"),
         ValueOption("curve", "Write the performance curve as CSV.", "file"),

@@ -141,8 +141,8 @@ Refusal EnterMeanInputs(DQORecord& rec, const CliOptions& o)
     in.maximum = FieldValue(o.maximum, Shown(rec.dMaximum));
     in.actionLevel = FieldValue(o.actionLevel, Shown(rec.dActionLevel));
     in.baseline = o.baseline.value_or(rec.nBaseline);
-    in.otherBound = ReadDouble(BoundText(o, rec, in.baseline, in.minimum, in.maximum,
-                                         in.actionLevel));
+    in.otherBound =
+        ReadDouble(BoundText(o, rec, in.baseline, in.minimum, in.maximum, in.actionLevel));
     in.sdMode = o.sd ? kSDByValue : o.cv ? kSDByCV : rec.bSDFromCV;
     in.sd = FieldValue(o.sd, Shown(rec.dSDValue));
     in.cvPercent = FieldValue(o.cv, Shown(rec.dCV * 100));
@@ -232,8 +232,8 @@ Refusal EnterCompositeInputs(DQORecord& rec, const CliOptions& o)
     const double ratio = FieldValue(o.sdRatio, first ? "0.10" : FormatText("%.2f", rec.dSDRatio));
     const int aliquots =
         ReadInt(FieldText(o.aliquots, first ? "4" : FormatText("%d", rec.nAliquots)));
-    const double cost = FieldValue(o.compositingCost,
-                                   first ? "5.00" : FormatText("%.2f", rec.fCompositingCost));
+    const double cost =
+        FieldValue(o.compositingCost, first ? "5.00" : FormatText("%.2f", rec.fCompositingCost));
     const std::string message = CheckCompositeInputs(ratio, aliquots, cost);
     if (message.empty()) {
         rec.dSDRatio = ratio;
@@ -277,8 +277,8 @@ Refusal EnterStrata(DQORecord& rec, const CliOptions& o)
         rec.dCalcSD = rec.nCalcBaseline == kBaselineAtMost ? rec.dCalcLower : rec.dCalcUpper;
     double weightSum = 0;
     for (int k = 0; k < count; ++k) {
-        if (Refusal refusal = EnterStratum(rec, o.strata[static_cast<size_t>(k)], k, count,
-                                           weightSum))
+        if (Refusal refusal =
+                EnterStratum(rec, o.strata[static_cast<size_t>(k)], k, count, weightSum))
             return refusal;
     }
     return {};
@@ -367,11 +367,10 @@ std::string ResultsJson(const DQORecord& rec)
         {"alpha", rec.dAlpha},
         {"beta", rec.dBeta},
         {"errorTable", table},
-        {"notSatisfied",
-         QJsonObject{{"below1", rec.bNotSatisfied[0] != 0},
-                     {"below2", rec.bNotSatisfied[1] != 0},
-                     {"above1", rec.bNotSatisfied[2] != 0},
-                     {"above2", rec.bNotSatisfied[3] != 0}}},
+        {"notSatisfied", QJsonObject{{"below1", rec.bNotSatisfied[0] != 0},
+                                     {"below2", rec.bNotSatisfied[1] != 0},
+                                     {"above1", rec.bNotSatisfied[2] != 0},
+                                     {"above2", rec.bNotSatisfied[3] != 0}}},
         {"strata", StrataJson(rec)},
         {"curve", CurveJson(rec)},
     };
@@ -388,8 +387,7 @@ std::string CurveCsv(const DQORecord& rec)
     return csv;
 }
 
-bool WriteOutputs(const DQORecord& rec, const CliOptions& o, std::ostream& out,
-                  std::ostream& err)
+bool WriteOutputs(const DQORecord& rec, const CliOptions& o, std::ostream& out, std::ostream& err)
 {
     const std::string report = FormatSummaryReport(rec);
     bool ok = true;

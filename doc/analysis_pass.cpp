@@ -33,13 +33,11 @@ int SamplesForCost(const DQORecord& rec, double cost)
     double samples = 0;
     if (rec.nDesign == kComposite) {
         const double perSample = rec.fCompositingCost + rec.dCalcLabCost;
-        samples = rec.bFieldCostTotal == 0
-                      ? cost / (rec.nAliquots * rec.dCalcFieldCost + perSample)
-                      : (cost - rec.dCalcFieldCost) / perSample;
+        samples = rec.bFieldCostTotal == 0 ? cost / (rec.nAliquots * rec.dCalcFieldCost + perSample)
+                                           : (cost - rec.dCalcFieldCost) / perSample;
     } else {
-        samples = rec.bFieldCostTotal == 0
-                      ? cost / (rec.fFieldCost + rec.fLabCost)
-                      : (cost - rec.fFieldCost) / rec.fLabCost;
+        samples = rec.bFieldCostTotal == 0 ? cost / (rec.fFieldCost + rec.fLabCost)
+                                           : (cost - rec.fFieldCost) / rec.fLabCost;
     }
     return TruncToInt(std::ceil(samples));
 }

@@ -14,7 +14,14 @@ constexpr int kErrorRows = 6;
 constexpr int kAdditionalRows = 4;
 
 // Decision error table rows, ascending.
-enum ErrorRow { kRowBelow1 = 0, kRowBelow2 = 1, kRowLower = 2, kRowUpper = 3, kRowAbove1 = 4, kRowAbove2 = 5 };
+enum ErrorRow {
+    kRowBelow1 = 0,
+    kRowBelow2 = 1,
+    kRowLower = 2,
+    kRowUpper = 3,
+    kRowAbove1 = 4,
+    kRowAbove2 = 5
+};
 
 // One complete DQO analysis as a plain value record; copied whole by assignment.
 struct DQORecord {
@@ -100,8 +107,8 @@ void RestoreOriginal(DQORecord& current, const DQORecord& original);
 void SaveFirstDesignInputs(DQORecord& current, DQORecord& original);
 
 // Texts of the codes.
-const char* DesignName(int design);           // "Simple Random Sampling", ...
-const char* ParameterTitle(int parameter);    // "Mean", "Two-Sample Mean", ...
-const char* ParameterWord(int parameter);     // "mean", "mean1 - mean2", ...
+const char* DesignName(int design);        // "Simple Random Sampling", ...
+const char* ParameterTitle(int parameter); // "Mean", "Two-Sample Mean", ...
+const char* ParameterWord(int parameter);  // "mean", "mean1 - mean2", ...
 bool IsProportion(int parameter);
 bool IsTwoSample(int parameter);

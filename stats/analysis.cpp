@@ -140,9 +140,8 @@ void CAnalysis::OneProportionErrorRate()
 void CAnalysis::ComputeCost()
 {
     const double n = m_rec.nCalcSamples;
-    const double cost = m_rec.bFieldCostTotal == 0
-                            ? (m_rec.dCalcFieldCost + m_rec.dCalcLabCost) * n
-                            : n * m_rec.dCalcLabCost + m_rec.dCalcFieldCost;
+    const double cost = m_rec.bFieldCostTotal == 0 ? (m_rec.dCalcFieldCost + m_rec.dCalcLabCost) * n
+                                                   : n * m_rec.dCalcLabCost + m_rec.dCalcFieldCost;
     // Two-sample sizes are per population.
     m_rec.dCalcTotalCost = IsTwoSample(Parameter()) ? 2.0 * cost : cost;
 }
@@ -281,7 +280,8 @@ void CAnalysis::FinishErrorRate()
         m_messages.Show(kTitleTalo, kMuchLargerText, MessageIcon::Information);
         m_rec.dBeta = kSmallestRate;
     } else if (m_rec.dBeta > 0.5) {
-        m_messages.Show(kTitleTalo, m_rec.nUserSamples > 1 ? kSmallerOneSampleText : kMinimumSizeText,
+        m_messages.Show(kTitleTalo,
+                        m_rec.nUserSamples > 1 ? kSmallerOneSampleText : kMinimumSizeText,
                         MessageIcon::Information);
         m_rec.dBeta = 0.5;
     }
@@ -314,20 +314,23 @@ void CAnalysis::EvaluateTwoSample(int n)
 
 void CAnalysis::ReportTooLarge(int limit)
 {
-    m_messages.Show(kTitleTooLarge, FormatText("Sample size is larger than %d.\n\n", limit) + kTooLargeText,
+    m_messages.Show(kTitleTooLarge,
+                    FormatText("Sample size is larger than %d.\n\n", limit) + kTooLargeText,
                     MessageIcon::Warning);
 }
 
 void CAnalysis::SpreadLowerLimit()
 {
     if (m_rec.dErrorPoint[kRowBelow2] == m_rec.dErrorPoint[kRowLower])
-        m_rec.dErrorLimit[kRowBelow2] = m_rec.dErrorLimit[kRowBelow1] = m_rec.dErrorLimit[kRowLower];
+        m_rec.dErrorLimit[kRowBelow2] = m_rec.dErrorLimit[kRowBelow1] =
+            m_rec.dErrorLimit[kRowLower];
 }
 
 void CAnalysis::SpreadUpperLimit()
 {
     if (m_rec.dErrorPoint[kRowAbove1] == m_rec.dErrorPoint[kRowUpper])
-        m_rec.dErrorLimit[kRowAbove1] = m_rec.dErrorLimit[kRowAbove2] = m_rec.dErrorLimit[kRowUpper];
+        m_rec.dErrorLimit[kRowAbove1] = m_rec.dErrorLimit[kRowAbove2] =
+            m_rec.dErrorLimit[kRowUpper];
 }
 
 void CAnalysis::AdjustTooLarge(int limit)

@@ -23,9 +23,8 @@ void CAnalysis::CompositeCost()
     const double lab = m_rec.dCalcLabCost;
     const double field = m_rec.dCalcFieldCost;
     const double comp = m_rec.fCompositingCost;
-    m_rec.dCalcTotalCost = m_rec.bFieldCostTotal == 0
-                               ? (m_rec.nAliquots * field + comp + lab) * n
-                               : (comp + lab) * n + field;
+    m_rec.dCalcTotalCost = m_rec.bFieldCostTotal == 0 ? (m_rec.nAliquots * field + comp + lab) * n
+                                                      : (comp + lab) * n + field;
 }
 
 int CAnalysis::StrataCount() const

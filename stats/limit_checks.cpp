@@ -15,7 +15,8 @@ namespace {
 constexpr double kRateTolerance = 0.001;
 
 // The rows of the additional limits, in the order of bNotSatisfied.
-constexpr int kAdditionalRowIndex[kAdditionalRows] = {kRowBelow1, kRowBelow2, kRowAbove1, kRowAbove2};
+constexpr int kAdditionalRowIndex[kAdditionalRows] = {kRowBelow1, kRowBelow2, kRowAbove1,
+                                                      kRowAbove2};
 
 } // namespace
 
@@ -112,7 +113,8 @@ int CAnalysis::check_fneg(int row, double se, int design)
                 : gap / std::sqrt(x * (1.0 - x) / m_rec.dCalcSamples);
         break;
     case kTwoMean: {
-        const double fromAl = m_rec.nCalcBaseline == 0 ? m_rec.dCalcUpper - x : x - m_rec.dCalcLower;
+        const double fromAl =
+            m_rec.nCalcBaseline == 0 ? m_rec.dCalcUpper - x : x - m_rec.dCalcLower;
         return TwoMeanSampleSize(m_rec.dCalcSD, std::fabs(fromAl), m_rec.dAlpha, limit) >
                        m_rec.nCalcSamples
                    ? 1
@@ -120,7 +122,7 @@ int CAnalysis::check_fneg(int row, double se, int design)
     }
     case kTwoProportion:
         return TwoProportionSampleSize(x, AlBound(), m_rec.dAlpha, limit) > m_rec.nCalcSamples ? 1
-                                                                                              : 0;
+                                                                                               : 0;
     default:
         ReportInternalError("check_fneg");
         return 0;

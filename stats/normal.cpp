@@ -21,8 +21,8 @@ double NormalCdf(double x)
     // Polynomial approximation 26.2.17 of Abramowitz and Stegun (error < 7.5e-8).
     const double a = std::fabs(x);
     const double k = 1.0 / (1.0 + 0.2316419 * a);
-    const double q =
-        NormalDensity(a) * k *
-        (0.31938153 + k * (-0.356563782 + k * (1.781477937 + k * (-1.821255978 + 1.330274429 * k))));
+    const double q = NormalDensity(a) * k *
+                     (0.31938153 + k * (-0.356563782 +
+                                        k * (1.781477937 + k * (-1.821255978 + 1.330274429 * k))));
     return x >= 0 ? 1.0 - q : 1.0 - (1.0 - q);
 }

@@ -10,6 +10,8 @@
 #include <QStringList>
 
 #include "cli/talo_cli.h"
+#include "tests/support/files.h"
+#include "tests/support/starting_report.h"
 
 namespace {
 
@@ -30,48 +32,12 @@ CliRun RunCli(const std::vector<std::string>& args)
     return {status, out.str(), err.str()};
 }
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 std::string TempPath(const std::string& name)
 {
     const std::string path = ::testing::TempDir() + "talo_cli_" + name;
     std::remove(path.c_str());
     return path;
 }
-
-const char* const kStartingReport =
-    "************************************************************\n"
-    "\n"
-    "                Design/DQO Summary Screen\n"
-    "\n"
-    "For the Sampling Design of:  Simple Random Sampling\n"
-    "Total Cost: $13650.00\n"
-    "  Laboratory Cost per Sample: $1000.00\n"
-    "  Field Cost per Sample: $50.00\n"
-    "Number of Samples: 13\n"
-    "\n"
-    "                Data Quality Objectives\n"
-    "Action Level:    50.000\n"
-    "Gray Region:     50.000 - 75.000\n"
-    "Baseline Condition: mean <= 50.000\n"
-    "Standard Deviation (SD):  16.67\n"
-    "\n"
-    "                Decision Error Limits\n"
-    "            conc.        prob(error)     type\n"
-    "             ---            ----         FR\n"
-    "             ---            ----         FR\n"
-    "           50.000         0.0100        FR    \n"
-    "           75.000         0.0100        FA\n"
-    "             ---            ----         FA\n"
-    "             ---            ----         FA\n"
-    "\n"
-    "************************************************************\n";
 
 TEST(TaloCliTest, NoOptionPrintsTheStartingReport)
 {
@@ -115,9 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"--baseline", "ge"},
                    {"Gray Region:     25.000 - 50.000", "Baseline Condition: mean >= 50.000",
                     "           25.000         0.0100        FA    "}},
-        ReportCase{"CoefficientOfVariation",
-                   {"--cv", "20"},
-                   {"Standard Deviation (SD):  10.00"}},
+        ReportCase{"CoefficientOfVariation", {"--cv", "20"}, {"Standard Deviation (SD):  10.00"}},
         ReportCase{"FivePercentLimits",
                    {"--limit-lower", "0.05", "--limit-upper", "0.05"},
                    {"Number of Samples: 7"}},
@@ -143,8 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Number of Strata: 2", "   1          4          0.300             16.67",
                     "   2          9          0.700             16.67"}},
         ReportCase{"StratifiedProportion",
-                   {"--parameter", "proportion", "--design", "stratified", "--stratum",
-                    "0.25:0.5", "--stratum", ":"},
+                   {"--parameter", "proportion", "--design", "stratified", "--stratum", "0.25:0.5",
+                    "--stratum", ":"},
                    {"Number of Strata: 2", "Stratum    Samples      Weight          Proportion"}},
         ReportCase{"TypedSamples",
                    {"--samples", "10"},
@@ -254,8 +218,7 @@ TEST(TaloCliTest, EngineMessagesGoToStandardErrorAndTheResultIsPrinted)
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err.rfind("TALO ERROR: Sample size is larger than 30000.\n\n", 0), 0u);
     EXPECT_NE(run.out.find("Number of Samples: 2\n"), std::string::npos);
-    EXPECT_NE(run.out.find("           50.000         0.5000        FR    \n"),
-              std::string::npos);
+    EXPECT_NE(run.out.find("           50.000         0.5000        FR    \n"), std::string::npos);
 }
 
 TEST(TaloCliTest, TypedSampleOfZeroIsTreatedAsTooSmall)
@@ -269,8 +232,8 @@ TEST(TaloCliTest, TypedSampleOfZeroIsTreatedAsTooSmall)
 
 TEST(TaloCliTest, JsonCarriesEveryResult)
 {
-    const CliRun run = RunCli({"--json", "--design", "stratified", "--stratum", "10:0.5",
-                            "--stratum", "20"});
+    const CliRun run =
+        RunCli({"--json", "--design", "stratified", "--stratum", "10:0.5", "--stratum", "20"});
     ASSERT_EQ(run.status, 0) << run.err;
     const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
     EXPECT_EQ(json[QStringLiteral("design")].toString(), QStringLiteral("Stratified Sampling"));

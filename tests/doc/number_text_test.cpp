@@ -25,12 +25,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DoubleReading{"", 0}, DoubleReading{"abc", 0}, DoubleReading{"12abc", 12},
                       DoubleReading{"  0.5", 0.5}, DoubleReading{"-1.25e2", -125},
                       DoubleReading{"+3", 3}, DoubleReading{".5", 0.5}, DoubleReading{"5.", 5},
-                      DoubleReading{"1e", 1}, DoubleReading{"1e+", 1}, DoubleReading{"2E-3x", 0.002},
-                      DoubleReading{"0,5", 0}, DoubleReading{"-", 0}, DoubleReading{".", 0},
+                      DoubleReading{"1e", 1}, DoubleReading{"1e+", 1},
+                      DoubleReading{"2E-3x", 0.002}, DoubleReading{"0,5", 0}, DoubleReading{"-", 0},
+                      DoubleReading{".", 0},
                       // Never infinities, NaNs or hexadecimal.
-                      DoubleReading{"inf", 0}, DoubleReading{"nan", 0},
-                      DoubleReading{"0x10", 0}, DoubleReading{"1e999", DBL_MAX},
-                      DoubleReading{"-1e999", -DBL_MAX}));
+                      DoubleReading{"inf", 0}, DoubleReading{"nan", 0}, DoubleReading{"0x10", 0},
+                      DoubleReading{"1e999", DBL_MAX}, DoubleReading{"-1e999", -DBL_MAX}));
 
 struct IntReading {
     const char* text;

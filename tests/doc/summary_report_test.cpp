@@ -12,6 +12,9 @@
 
 #include "doc/dqo_record.h"
 #include "stats/messages.h"
+#include "tests/support/recording_messages.h"
+#include "tests/support/files.h"
+#include "tests/support/starting_report.h"
 
 namespace {
 
@@ -26,36 +29,9 @@ DQORecord StartingAnalysis()
     return rec;
 }
 
-const char* const kStartingBlock = "************************************************************\n"
-                                   "\n"
-                                   "                Design/DQO Summary Screen\n"
-                                   "\n"
-                                   "For the Sampling Design of:  Simple Random Sampling\n"
-                                   "Total Cost: $13650.00\n"
-                                   "  Laboratory Cost per Sample: $1000.00\n"
-                                   "  Field Cost per Sample: $50.00\n"
-                                   "Number of Samples: 13\n"
-                                   "\n"
-                                   "                Data Quality Objectives\n"
-                                   "Action Level:    50.000\n"
-                                   "Gray Region:     50.000 - 75.000\n"
-                                   "Baseline Condition: mean <= 50.000\n"
-                                   "Standard Deviation (SD):  16.67\n"
-                                   "\n"
-                                   "                Decision Error Limits\n"
-                                   "            conc.        prob(error)     type\n"
-                                   "             ---            ----         FR\n"
-                                   "             ---            ----         FR\n"
-                                   "           50.000         0.0100        FR    \n"
-                                   "           75.000         0.0100        FA\n"
-                                   "             ---            ----         FA\n"
-                                   "             ---            ----         FA\n"
-                                   "\n"
-                                   "************************************************************\n";
-
 TEST(SummaryReportText, StartingAnalysisGivesTheWholeBlock)
 {
-    EXPECT_EQ(FormatSummaryReport(StartingAnalysis()), kStartingBlock);
+    EXPECT_EQ(FormatSummaryReport(StartingAnalysis()), kStartingReport);
 }
 
 // The table shows the calculation block: after a too-large adjustment the
@@ -298,30 +274,6 @@ private:
     std::deque<Answer> m_answers;
 };
 
-class RecordingMessages : public Messages {
-public:
-    struct Shown {
-        std::string title;
-        std::string text;
-        MessageIcon icon;
-    };
-
-    void Show(const std::string& title, const std::string& text, MessageIcon icon) override
-    {
-        shown.push_back({title, text, icon});
-    }
-
-    std::vector<Shown> shown;
-};
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class ReportFileTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -352,10 +304,10 @@ TEST_F(ReportFileTest, FirstSaveTruncatesLaterSavesAppendWithoutPrompt)
     const DQORecord rec = StartingAnalysis();
 
     EXPECT_EQ(m_report.Save(rec, prompt, m_messages), 1);
-    EXPECT_EQ(ReadFile(m_path), kStartingBlock);
+    EXPECT_EQ(ReadFile(m_path), kStartingReport);
     EXPECT_EQ(m_report.Save(rec, prompt, m_messages), 1);
 
-    EXPECT_EQ(ReadFile(m_path), std::string(kStartingBlock) + kStartingBlock);
+    EXPECT_EQ(ReadFile(m_path), std::string(kStartingReport) + kStartingReport);
     EXPECT_EQ(prompt.initialNames, std::vector<std::string>{""});
     EXPECT_EQ(m_report.Path(), m_path);
     EXPECT_TRUE(m_report.HasStream());
@@ -375,7 +327,7 @@ TEST_F(ReportFileTest, CancelWritesNothingAndKeepsNoState)
 
     // Still the first save: it asks again and truncates.
     EXPECT_EQ(m_report.Save(StartingAnalysis(), prompt, m_messages), 1);
-    EXPECT_EQ(ReadFile(m_path), kStartingBlock);
+    EXPECT_EQ(ReadFile(m_path), kStartingReport);
     EXPECT_EQ(prompt.initialNames.size(), 2u);
 }
 

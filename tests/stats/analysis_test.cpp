@@ -40,12 +40,13 @@ TEST_P(SimpleRandomDesignTest, SizeAndCostOfTheStartingInputs)
 
 INSTANTIATE_TEST_SUITE_P(
     Parameters, SimpleRandomDesignTest,
-    ::testing::Values(DesignCase{"OneMean", kOneMean, 0.01f, 0.01f, 13, 9.6286, 5e-5, 13650.0},
-                      DesignCase{"OneMeanFivePercent", kOneMean, 0.05f, 0.05f, 7, -1, 0, 7350.0},
-                      DesignCase{"OneProportion", kOneProportion, 0.01f, 0.01f, 76, 75.406, 5e-4, 79800.0},
-                      // Per population: the cost counts both populations.
-                      DesignCase{"TwoMean", kTwoMean, 0.01f, 0.01f, 91, -1, 0, 191100.0},
-                      DesignCase{"TwoProportion", kTwoProportion, 0.01f, 0.01f, 33, -1, 0, 69300.0}),
+    ::testing::Values(
+        DesignCase{"OneMean", kOneMean, 0.01f, 0.01f, 13, 9.6286, 5e-5, 13650.0},
+        DesignCase{"OneMeanFivePercent", kOneMean, 0.05f, 0.05f, 7, -1, 0, 7350.0},
+        DesignCase{"OneProportion", kOneProportion, 0.01f, 0.01f, 76, 75.406, 5e-4, 79800.0},
+        // Per population: the cost counts both populations.
+        DesignCase{"TwoMean", kTwoMean, 0.01f, 0.01f, 91, -1, 0, 191100.0},
+        DesignCase{"TwoProportion", kTwoProportion, 0.01f, 0.01f, 33, -1, 0, 69300.0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OneMeanSampleSizeTest, RealSizeIncludesTheSmallSampleTerm)
@@ -176,13 +177,13 @@ TEST_P(CurveAtTheBoundsTest, AlphaAtTheActionLevelAndBetaAtTheOtherBound)
     EXPECT_EQ(rec.dCurve[100], rec.dCurve[100]);
 }
 
-INSTANTIATE_TEST_SUITE_P(Parameters, CurveAtTheBoundsTest,
-                         ::testing::Values(CurveEnds{"MeanAtMost", kOneMean, kBaselineAtMost, 1e-3},
-                                           CurveEnds{"MeanAtLeast", kOneMean, kBaselineAtLeast, 1e-3},
-                                           CurveEnds{"PropAtMost", kOneProportion, kBaselineAtMost, 1e-2},
-                                           CurveEnds{"PropAtLeast", kOneProportion,
-                                                     kBaselineAtLeast, 1e-2}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Parameters, CurveAtTheBoundsTest,
+    ::testing::Values(CurveEnds{"MeanAtMost", kOneMean, kBaselineAtMost, 1e-3},
+                      CurveEnds{"MeanAtLeast", kOneMean, kBaselineAtLeast, 1e-3},
+                      CurveEnds{"PropAtMost", kOneProportion, kBaselineAtMost, 1e-2},
+                      CurveEnds{"PropAtLeast", kOneProportion, kBaselineAtLeast, 1e-2}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PerformanceCurveTest, ProportionEndsTakeTheirNeighbours)
 {
@@ -209,7 +210,7 @@ struct Evaluation {
     const char* name;
     int parameter;
     int typed;
-    double rate;         // expected dBeta after the evaluation, to the digits given
+    double rate; // expected dBeta after the evaluation, to the digits given
     double tolerance;
     const char* message; // expected message text, empty for none
     MessageIcon icon;
@@ -256,7 +257,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "False acceptance error rate is greater than 0.5.\nSample size is much smaller "
                    "than necessary.\nProgram will adjust the size accordingly.",
                    MessageIcon::Information},
-        Evaluation{"MeanHuge", kOneMean, 100000, 0.000001, 1e-12, kLarger, MessageIcon::Information},
+        Evaluation{"MeanHuge", kOneMean, 100000, 0.000001, 1e-12, kLarger,
+                   MessageIcon::Information},
         // No samples at all is treated like a size below 2.
         Evaluation{"MeanZero", kOneMean, 0, 0.5, 1e-12, kMinimum, MessageIcon::Information},
         Evaluation{"ProportionNegative", kOneProportion, -5, 0.5, 1e-12, kMinimum,

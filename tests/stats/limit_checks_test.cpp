@@ -90,8 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"TwoMeanFaNotMet", kTwoMean, kBaselineAtMost, kRowAbove1, 4, 0.01f, 1},
         LimitCase{"TwoMeanFaMet", kTwoMean, kBaselineAtMost, kRowAbove2, 15, 0.01f, 0},
         LimitCase{"TwoPropFrMet", kTwoProportion, kBaselineAtMost, kRowBelow1, -0.5, 0.01f, 0},
-        LimitCase{"TwoPropFaNotMet", kTwoProportion, kBaselineAtMost, kRowAbove1, 0.45, 0.01f,
-                  1}),
+        LimitCase{"TwoPropFaNotMet", kTwoProportion, kBaselineAtMost, kRowAbove1, 0.45, 0.01f, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AdditionalLimitTest, RateWithinTheToleranceIsSatisfied)
@@ -103,7 +102,8 @@ TEST(AdditionalLimitTest, RateWithinTheToleranceIsSatisfied)
     RecordingMessages messages;
     ComputeAnalysisPass(rec, messages);
     // Above the gray region the rate is P(deciding "not greater") at 70 with n = 13.
-    const double rate = NormalCdf((50.0 - 70.0) / (16.67 / std::sqrt(13.0)) + NormalQuantile(0.01f));
+    const double rate =
+        NormalCdf((50.0 - 70.0) / (16.67 / std::sqrt(13.0)) + NormalQuantile(0.01f));
     for (double excess : {0.0009, 0.0011}) {
         rec.dErrorLimit[kRowAbove1] = rate - excess;
         EXPECT_EQ(CAnalysis(rec, messages).CheckAdditionalLimit(kRowAbove1, kSimpleRandom),

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+// The whole content of a file; empty when it cannot be read.
+inline std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
