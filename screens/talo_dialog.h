@@ -1,0 +1,121 @@
+#pragma once
+
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QDialog>
+#include <QPoint>
+#include <QString>
+
+class QButtonGroup;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+struct DQORecord;
+
+// End codes of a modal run.
+enum EndCode { kEndOk = 1, kEndCancel = 2 };
+
+// What the Esc key does on a screen.
+enum class EscapeKey {
+    CloseAtOnce, // ends with kEndCancel, no checks, controls not copied
+    RunChecks,   // exactly what Enter does
+};
+
+// What the window's close box does on a screen.
+enum class CloseBox {
+    TerminatePrompt, // asks "Terminate DQO analysis?"; the screen stays open on Cancel
+    ActsAsEscape,    // the same as the Esc key
+};
+
+// One radio button of a group: its caption and its objectName.
+struct RadioChoice {
+    QString caption;
+    QString objectName;
+};
+
+// Top-left corner of a window of the given size centred on (x, y), never
+// off the top or the left edge of the desktop.
+QPoint CentredTopLeft(int x, int y, int width, int height);
+
+// The behaviour every modal screen shares: end flags set by the ending
+// buttons, the OK processing (copy, check, report, close), Enter, Esc, the
+// close box, placement on the document's centre point, and the exchange of
+// values between controls and text or radio members.
+class CTaloDialog : public QDialog {
+public:
+    CTaloDialog(const QString& title, EscapeKey escapeKey, CloseBox closeBox,
+                QWidget* parent = nullptr);
+
+    // End flags: 0 when the screen opens, 1 once their button was pressed.
+    int m_bBack = 0;
+    int m_bNext = 0;
+    int m_bSummary = 0;
+    int m_bOK = 0;
+    // The edited record, for checks and labels that need values not on the
+    // screen; never written through.
+    const DQORecord* m_pDQO = nullptr;
+
+    // The point the screen centres itself on when it opens.
+    void SetCentre(int x, int y) { m_centre = QPoint(x, y); }
+
+    // The OK command (Enter): copy, check, and close with kEndOk when the
+    // checks pass; otherwise report the first failure and stay open.
+    void accept() override;
+    // The Esc key.
+    void reject() override;
+    void setVisible(bool visible) override;
+
+protected:
+    // Copies every control into its member; by default the bound ones.
+    virtual void CopyControlsToMembers();
+    // Loads every control from its member; by default the bound ones.
+    virtual void CopyMembersToControls();
+    // The screen's own steps when it opens, after its controls are loaded.
+    virtual void OnOpening() {}
+    // The message of the first failing check on the members, or "".
+    virtual std::string CheckInputs() { return std::string(); }
+    // Title of the box that reports a failed check.
+    virtual QString ValidationTitle() const;
+
+    // Data exchange between a control and the member that mirrors it. A
+    // radio member holds the id of the checked button, -1 when none is.
+    void BindText(QLineEdit* edit, std::string* member);
+    void BindText(QLabel* label, std::string* member);
+    void BindRadio(QButtonGroup* group, int* member);
+    // Radio buttons with the ids 0, 1, ... in the order given, bound to the
+    // member; the caller lays them out.
+    QButtonGroup* MakeRadioGroup(std::initializer_list<RadioChoice> choices, int* member);
+
+    // A named push button (no button of a screen takes the Enter key over).
+    QPushButton* MakeButton(const QString& caption, const QString& objectName);
+    // A button that sets its flag and then runs the OK processing.
+    QPushButton* MakeEndButton(const QString& caption, const QString& objectName, int* flag);
+    QPushButton* MakeNextButton();
+    QPushButton* MakeBackButton();
+    QPushButton* MakeSummaryButton();
+    QPushButton* MakeOkButton();
+    // The buttons side by side, centred.
+    static QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons);
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    struct Binding {
+        std::function<void()> toMember;
+        std::function<void()> toControl;
+    };
+
+    void ReportFailedCheck(const std::string& message);
+
+    const EscapeKey m_escapeKey;
+    const CloseBox m_closeBox;
+    std::optional<QPoint> m_centre;
+    std::vector<Binding> m_bindings;
+};
