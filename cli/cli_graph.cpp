@@ -45,7 +45,7 @@ bool WriteGraphFile(const DQORecord& rec, const std::string& path, QSize size, s
 {
     const QString file = QString::fromStdString(path);
     const QString suffix = QFileInfo(file).suffix().toLower();
-    CGraph graph = MakePerformanceCurveGraph();
+    CGraph graph = CGraph::PerformanceCurve();
     bool written = false;
     if (suffix == QLatin1String("bmp"))
         written = WriteBitmapFile(RenderGraphMonochrome(graph, &rec, size), file);

@@ -18,6 +18,9 @@ class CGraph {
 public:
     CGraph(const QString& title, const QString& xLabel, const QString& yLabel);
 
+    // The plot of the performance curve with its standing title and labels.
+    static CGraph PerformanceCurve();
+
     void SetCopyMode(int flag) { m_bCopyMode = flag; }
     int CopyMode() const { return m_bCopyMode; }
     void SetData(const PlotSpec& spec);

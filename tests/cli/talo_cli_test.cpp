@@ -4,10 +4,12 @@
 #include <sstream>
 
 #include <QByteArray>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
+#include <QtEndian>
 
 #include "cli/talo_cli.h"
 #include "tests/support/files.h"
@@ -276,6 +278,53 @@ TEST(TaloCliTest, UnwritableFileIsAFailure)
     const CliRun run = RunCli({"--report", "/nonexistent-dir/report.txt"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "talo-cli: cannot write /nonexistent-dir/report.txt\n");
+}
+
+uint32_t LittleEndian32(const std::string& bytes, size_t offset)
+{
+    return qFromLittleEndian<quint32>(bytes.data() + offset);
+}
+
+TEST(TaloCliGraphTest, BitmapIsTheOneBitFileOfTheGivenSize)
+{
+    const std::string path = TempPath("graph.bmp");
+    ASSERT_EQ(RunCli({"--graph", path, "--size", "320x200"}).status, 0);
+    const std::string bytes = ReadFile(path);
+    ASSERT_GT(bytes.size(), 62u);
+    EXPECT_EQ(bytes.substr(0, 2), "BM");
+    EXPECT_EQ(LittleEndian32(bytes, 2), bytes.size());
+    EXPECT_EQ(LittleEndian32(bytes, 10), 62u);
+    EXPECT_EQ(LittleEndian32(bytes, 18), 320u);
+    EXPECT_EQ(LittleEndian32(bytes, 22), 200u);
+    EXPECT_EQ(bytes.size(), 62u + (320 + 31) / 32 * 4 * 200);
+}
+
+TEST(TaloCliGraphTest, PngShowsTheCurveInColour)
+{
+    const std::string path = TempPath("graph.png");
+    ASSERT_EQ(RunCli({"--graph", path}).status, 0);
+    const QImage image(QString::fromStdString(path));
+    ASSERT_EQ(image.size(), QSize(640, 480));
+    int green = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            green += image.pixelColor(x, y) == QColor(0, 128, 0) ? 1 : 0;
+    }
+    EXPECT_GT(green, 100);
+}
+
+TEST(TaloCliGraphTest, PdfIsThePrintedPage)
+{
+    const std::string path = TempPath("graph.pdf");
+    ASSERT_EQ(RunCli({"--graph", path}).status, 0);
+    EXPECT_EQ(ReadFile(path).substr(0, 5), "%PDF-");
+}
+
+TEST(TaloCliGraphTest, UnknownKindIsRefusedAndUnwritableIsAFailure)
+{
+    EXPECT_EQ(RunCli({"--graph", TempPath("graph.gif")}).status, 2);
+    EXPECT_EQ(RunCli({"--graph", "/nonexistent-dir/graph.bmp"}).status, 1);
+    EXPECT_EQ(RunCli({"--graph", TempPath("graph.bmp"), "--size", "3x3"}).status, 2);
 }
 
 } // namespace
