@@ -108,12 +108,6 @@ TEST(BitmapEncodeTest, NullImageHasNoBytes)
 
 // ---- The graph in black and white ----
 
-CGraph MakeGraph()
-{
-    return CGraph("Estimated Performance Curve", "True Mean Concentration",
-                  "Probability of deciding that the true\nmean is greater than the action level");
-}
-
 DQORecord StartingAnalysis()
 {
     DQORecord rec = StartingRecord(kOneMean);
@@ -136,7 +130,7 @@ class MonochromeRenderTest : public ::testing::Test {
 protected:
     const QSize size{640, 480};
     DQORecord rec = StartingAnalysis();
-    CGraph graph = MakeGraph();
+    CGraph graph = CGraph::PerformanceCurve();
 };
 
 TEST_F(MonochromeRenderTest, EveryPixelNotWhiteInCopyModeIsBlack)

@@ -36,12 +36,6 @@ const QRgb kRed = qRgb(200, 0, 0);
 const QRgb kLightGray = qRgb(200, 200, 200);
 const QRgb kGreen = qRgb(0, 128, 0);
 
-CGraph MakeGraph()
-{
-    return CGraph("Estimated Performance Curve", "True Mean Concentration",
-                  "Probability of deciding that the true\nmean is greater than the action level");
-}
-
 // ---- Records ----
 
 struct GraphCase {
@@ -208,7 +202,7 @@ QRect RegionInside(const PlotBox& box, const DQORecord& rec)
 class GraphScreenTest : public ::testing::TestWithParam<GraphCase> {
 protected:
     DQORecord rec = Analysed(GetParam());
-    CGraph graph = MakeGraph();
+    CGraph graph = CGraph::PerformanceCurve();
 };
 
 TEST_P(GraphScreenTest, BlueAxesSpanThePlot)
@@ -298,7 +292,7 @@ INSTANTIATE_TEST_SUITE_P(Analyses, GraphScreenTest, ::testing::ValuesIn(kCases),
 
 TEST(GraphStandingTitleTest, OnlyTheTitleCentredAtTheTop)
 {
-    CGraph graph = MakeGraph();
+    CGraph graph = CGraph::PerformanceCurve();
     const QImage image = Render(graph, nullptr);
     EXPECT_EQ(CountPixels(image, kBlue), 0);
     EXPECT_EQ(CountPixels(image, kGreen), 0);
@@ -506,7 +500,7 @@ QString Formatted(const char* format, double value)
 
 TEST(GraphTextTest, StartingMeanAnalysisShowsItsWorkedValues)
 {
-    CGraph graph = MakeGraph();
+    CGraph graph = CGraph::PerformanceCurve();
     const DQORecord rec = Analysed(StartingRecord(kOneMean));
     const Recording drawn = Record(graph, &rec);
     for (const char* text :
@@ -522,7 +516,7 @@ TEST(GraphTextTest, StartingMeanAnalysisShowsItsWorkedValues)
 
 TEST(GraphTextTest, TextBlockAndTableAreStackedLines)
 {
-    CGraph graph = MakeGraph();
+    CGraph graph = CGraph::PerformanceCurve();
     const DQORecord rec = Analysed(StartingRecord(kOneMean));
     const Recording drawn = Record(graph, &rec);
     const char* const block[] = {"Simple Random Sampling", "Action Level = 50.000",
@@ -544,7 +538,7 @@ TEST(GraphTextTest, TextBlockAndTableAreStackedLines)
 
 TEST(GraphTextTest, TitleCentredOneLargeLineDownAndTicksLabelled)
 {
-    CGraph graph = MakeGraph();
+    CGraph graph = CGraph::PerformanceCurve();
     const DQORecord rec = Analysed(StartingRecord(kOneMean));
     const Recording drawn = Record(graph, &rec);
     const auto* title = drawn.Find("Estimated Performance Curve");
@@ -582,7 +576,7 @@ TEST(GraphTextTest, TitleCentredOneLargeLineDownAndTicksLabelled)
 
 TEST(GraphTextTest, TwoSampleProportionAxisRunsFromMinusOneToOne)
 {
-    CGraph graph = MakeGraph();
+    CGraph graph = CGraph::PerformanceCurve();
     DQORecord rec = Analysed(StartingRecord(kTwoProportion));
     // The axis ignores whatever the range fields hold.
     rec.dMinimum = -0.5;
@@ -616,7 +610,7 @@ class GraphLabelTest : public ::testing::TestWithParam<LabelCase> {};
 TEST_P(GraphLabelTest, AxisLabelsHeaderAndHypothesis)
 {
     const LabelCase& c = GetParam();
-    CGraph graph = MakeGraph();
+    CGraph graph = CGraph::PerformanceCurve();
     const DQORecord rec = Analysed(StartingRecord(c.parameter));
     const Recording drawn = Record(graph, &rec);
     for (const char* text : {c.xLabel, c.yFirst, c.ySecond, c.header, c.hypothesis})
@@ -626,7 +620,7 @@ TEST_P(GraphLabelTest, AxisLabelsHeaderAndHypothesis)
 TEST_P(GraphLabelTest, YLabelReadsUpwardCentredOnTheAxis)
 {
     const LabelCase& c = GetParam();
-    CGraph graph = MakeGraph();
+    CGraph graph = CGraph::PerformanceCurve();
     const DQORecord rec = Analysed(StartingRecord(c.parameter));
     const Recording drawn = Record(graph, &rec);
     const auto* first = drawn.Find(c.yFirst);
@@ -664,7 +658,7 @@ INSTANTIATE_TEST_SUITE_P(
 class GraphDecisionTest : public ::testing::TestWithParam<GraphCase> {
 protected:
     DQORecord rec = Analysed(GetParam());
-    CGraph graph = MakeGraph();
+    CGraph graph = CGraph::PerformanceCurve();
     Recording drawn = Record(graph, &rec);
     bool atLeast = GetParam().baseline == kBaselineAtLeast;
 };
@@ -808,7 +802,7 @@ INSTANTIATE_TEST_SUITE_P(Analyses, GraphDecisionTest, ::testing::ValuesIn(kCases
 
 TEST(GraphTableTest, AdditionalRowsCarryTheirFlags)
 {
-    CGraph graph = MakeGraph();
+    CGraph graph = CGraph::PerformanceCurve();
     DQORecord rec = Analysed(StartingRecord(kOneMean));
     rec.dErrorPoint[kRowBelow1] = 10;
     rec.dErrorLimit[kRowBelow1] = 0.05;
@@ -854,7 +848,7 @@ TEST_P(GraphActionLabelEdgeTest, LabelFallsBackToTheSideWithRoom)
     rec.dLowerBound = c.baseline == kBaselineAtLeast ? c.actionLevel - 25 : c.actionLevel;
     rec.dUpperBound = c.baseline == kBaselineAtLeast ? c.actionLevel : c.actionLevel + 25;
     rec = Analysed(rec);
-    CGraph graph = MakeGraph();
+    CGraph graph = CGraph::PerformanceCurve();
     const Recording drawn = Record(graph, &rec);
     const auto* label = drawn.Find(c.label);
     ASSERT_NE(label, nullptr);
@@ -877,7 +871,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GraphPrintTest, LayoutMovesInsideTheMarginWithBlackAxes)
 {
-    CGraph graph = MakeGraph();
+    CGraph graph = CGraph::PerformanceCurve();
     const DQORecord rec = Analysed(StartingRecord(kOneMean));
     const Recording screen = Record(graph, &rec);
     graph.SetCopyMode(1);
@@ -902,7 +896,7 @@ TEST_P(GraphResolutionTest, FontSizesFollowTheDevice)
 {
     const int dpi = GetParam();
     const auto pixels = [dpi](int points) { return std::lround(points * dpi / 72.0); };
-    CGraph graph = MakeGraph();
+    CGraph graph = CGraph::PerformanceCurve();
     const DQORecord rec = Analysed(StartingRecord(kOneMean));
     const Recording drawn = Record(graph, &rec, false, dpi);
     const auto* title = drawn.Find("Estimated Performance Curve");
@@ -921,7 +915,7 @@ INSTANTIATE_TEST_SUITE_P(Dpi, GraphResolutionTest, ::testing::Values(72, 96, 300
 
 TEST(GraphStandingTitleTest, DrawnAlone)
 {
-    CGraph graph = MakeGraph();
+    CGraph graph = CGraph::PerformanceCurve();
     const Recording drawn = Record(graph, nullptr);
     ASSERT_EQ(drawn.texts.size(), 1u);
     EXPECT_EQ(drawn.texts[0].text, "TALO for Windows");
@@ -947,7 +941,7 @@ TEST_P(GraphOddRecordTest, DrawingGoesOnToTheEnd)
 {
     DQORecord rec = Analysed(StartingRecord(kOneMean));
     GetParam().change(rec);
-    CGraph graph = MakeGraph();
+    CGraph graph = CGraph::PerformanceCurve();
     Render(graph, &rec);
     const Recording drawn = Record(graph, &rec);
     EXPECT_GT(drawn.box.Width(), kWidth / 2);
@@ -1003,7 +997,7 @@ class GraphSizeTest : public ::testing::TestWithParam<QSize> {};
 
 TEST_P(GraphSizeTest, SmallTargetsLeaveThePainterAsItWas)
 {
-    CGraph graph = MakeGraph();
+    CGraph graph = CGraph::PerformanceCurve();
     const DQORecord rec = Analysed(StartingRecord(kOneMean));
     const QSize size = GetParam();
     QImage image(16, 16, QImage::Format_ARGB32);
@@ -1026,7 +1020,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, GraphSizeTest,
 
 TEST(GraphInactivePainterTest, DrawsNothing)
 {
-    CGraph graph = MakeGraph();
+    CGraph graph = CGraph::PerformanceCurve();
     const DQORecord rec = Analysed(StartingRecord(kOneMean));
     QPainter painter;
     graph.Draw(painter, &rec, kWidth, kHeight, false);

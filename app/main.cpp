@@ -1,0 +1,13 @@
+#include <QApplication>
+#include <QIcon>
+
+#include "app/talo_app.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setWindowIcon(TaloIcon());
+    CTaloApp talo;
+    talo.InitInstance();
+    return QApplication::exec();
+}
