@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graph/plot_spec.h"
+#include "graph/plot_description.h"
 
 // Parameter codes (nParameter).
 enum ParameterCode { kOneMean = 0, kOneProportion = 1, kTwoMean = 2, kTwoProportion = 3 };

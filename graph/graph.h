@@ -4,7 +4,7 @@
 #include <QPen>
 #include <QString>
 
-#include "graph/plot_spec.h"
+#include "graph/plot_description.h"
 
 class QPainter;
 class QPaintDevice;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graph/plot_spec.h"
+#include "graph/plot_description.h"
 
 struct DQORecord;
 class Messages;

@@ -1,4 +1,4 @@
-#include "graph/plot_spec.h"
+#include "graph/plot_description.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "doc/dqo_record.h"
-#include "graph/plot_spec.h"
+#include "graph/plot_description.h"
 
 namespace {
 
