@@ -162,6 +162,30 @@ bool ReadChoices(const QCommandLineParser& parser, CliOptions& options, std::str
     return true;
 }
 
+// The options whose values are number texts, read later as a screen reads them.
+struct TextOption {
+    const char* name;
+    std::optional<std::string> CliOptions::*member;
+};
+
+constexpr TextOption kTextOptions[] = {
+    {"minimum", &CliOptions::minimum},
+    {"maximum", &CliOptions::maximum},
+    {"action-level", &CliOptions::actionLevel},
+    {"bound", &CliOptions::bound},
+    {"sd", &CliOptions::sd},
+    {"cv", &CliOptions::cv},
+    {"lab-cost", &CliOptions::labCost},
+    {"field-cost", &CliOptions::fieldCost},
+    {"limit-lower", &CliOptions::limitLower},
+    {"limit-upper", &CliOptions::limitUpper},
+    {"sd-ratio", &CliOptions::sdRatio},
+    {"aliquots", &CliOptions::aliquots},
+    {"compositing-cost", &CliOptions::compositingCost},
+    {"samples", &CliOptions::samples},
+    {"total-cost", &CliOptions::totalCost},
+};
+
 } // namespace
 
 bool ParseCliOptions(const QStringList& arguments, CliOptions& options, std::string& error,
@@ -186,22 +210,9 @@ bool ParseCliOptions(const QStringList& arguments, CliOptions& options, std::str
     if (!ReadChoices(parser, options, error))
         return false;
 
-    options.minimum = OptionalValue(parser, "minimum");
-    options.maximum = OptionalValue(parser, "maximum");
-    options.actionLevel = OptionalValue(parser, "action-level");
-    options.bound = OptionalValue(parser, "bound");
-    options.sd = OptionalValue(parser, "sd");
-    options.cv = OptionalValue(parser, "cv");
-    options.labCost = OptionalValue(parser, "lab-cost");
-    options.fieldCost = OptionalValue(parser, "field-cost");
+    for (const TextOption& text : kTextOptions)
+        options.*text.member = OptionalValue(parser, text.name);
     options.fieldCostTotal = parser.isSet(QStringLiteral("field-cost-total"));
-    options.limitLower = OptionalValue(parser, "limit-lower");
-    options.limitUpper = OptionalValue(parser, "limit-upper");
-    options.sdRatio = OptionalValue(parser, "sd-ratio");
-    options.aliquots = OptionalValue(parser, "aliquots");
-    options.compositingCost = OptionalValue(parser, "compositing-cost");
-    options.samples = OptionalValue(parser, "samples");
-    options.totalCost = OptionalValue(parser, "total-cost");
     options.json = parser.isSet(QStringLiteral("json"));
     options.reportFile = parser.value(QStringLiteral("report")).toStdString();
     options.curveFile = parser.value(QStringLiteral("curve")).toStdString();

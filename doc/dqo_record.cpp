@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 void ResetDQORecord(DQORecord& rec)
 {
@@ -50,33 +51,38 @@ void ResetDQORecord(DQORecord& rec)
     rec.bScreenAccepted = fresh.bScreenAccepted;
 }
 
+namespace {
+
+// What choosing a parameter other than the one-sample mean puts in place.
+struct ParameterDefaults {
+    int code;
+    double minimum;
+    double maximum;
+    double sd;
+    double actionLevel;
+    double upperBound;
+    std::optional<double> sdValue;
+};
+
+constexpr ParameterDefaults kParameterDefaults[] = {
+    {kOneProportion, 0, 1, 1, 0.5, 0.75, std::nullopt},
+    {kTwoMean, -20, 20, 3.2, 0, 5, 6.667},
+    {kTwoProportion, -1, 1, 1, 0, 0.5, std::nullopt},
+};
+
+} // namespace
+
 void ApplyParameterDefaults(DQORecord& rec, int parameterCode)
 {
-    switch (parameterCode) {
-    case kOneProportion:
-        rec.dMinimum = 0;
-        rec.dMaximum = 1;
-        rec.dSD = 1;
-        rec.dActionLevel = 0.5;
-        rec.dUpperBound = 0.75;
-        break;
-    case kTwoMean:
-        rec.dMinimum = -20;
-        rec.dMaximum = 20;
-        rec.dSD = 3.2;
-        rec.dActionLevel = 0;
-        rec.dUpperBound = 5;
-        rec.dSDValue = 6.667;
-        break;
-    case kTwoProportion:
-        rec.dMinimum = -1;
-        rec.dMaximum = 1;
-        rec.dSD = 1;
-        rec.dActionLevel = 0;
-        rec.dUpperBound = 0.5;
-        break;
-    default:
-        break;
+    for (const ParameterDefaults& defaults : kParameterDefaults) {
+        if (defaults.code != parameterCode)
+            continue;
+        rec.dMinimum = defaults.minimum;
+        rec.dMaximum = defaults.maximum;
+        rec.dSD = defaults.sd;
+        rec.dActionLevel = defaults.actionLevel;
+        rec.dUpperBound = defaults.upperBound;
+        rec.dSDValue = defaults.sdValue.value_or(rec.dSDValue);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "doc/dqo_record.h"
 #include "doc/number_text.h"
@@ -76,46 +77,42 @@ void CAnalysis::SelectErrorLimits()
     m_rec.dBeta = m_rec.dErrorLimit[atMost ? kRowUpper : kRowLower];
 }
 
+double CAnalysis::SizeWithinLimit(int limit, const std::function<double()>& realSize)
+{
+    const double x = realSize();
+    if (x <= limit)
+        return x;
+    AdjustTooLarge(limit);
+    // With the adjusted limits the size is small; it is never adjusted twice.
+    return realSize();
+}
+
 void CAnalysis::OneMeanSampleSize(double sd, int perStratum, int design)
 {
+    const auto squared = [&] {
+        const double ratio = (ZAlpha() + ZBeta()) / ((m_rec.dCalcUpper - m_rec.dCalcLower) / sd);
+        return ratio * ratio;
+    };
+    const auto realSize = [&] { return squared() + 0.5 * ZAlpha() * ZAlpha(); };
     const int limit = design == kStratified ? StrataLimit() : kSampleSizeLimit;
-    bool adjusted = false;
-    for (;;) {
-        const double d = (m_rec.dCalcUpper - m_rec.dCalcLower) / sd;
-        const double s = ZAlpha() + ZBeta();
-        const double squared = (s / d) * (s / d);
-        const double x = perStratum == 1 ? squared : squared + 0.5 * ZAlpha() * ZAlpha();
-        // After one adjustment the size is small; never adjust twice.
-        if (x > limit && perStratum == 0 && !adjusted) {
-            AdjustTooLarge(limit);
-            adjusted = true;
-            continue;
-        }
-        m_rec.nCalcSamples = std::max(2, RoundSampleSize(x));
-        m_rec.dCalcSamples = squared;
-        return;
-    }
+    // A stratum's share is neither limited nor given the small-sample term.
+    const double x = perStratum == 1 ? squared() : SizeWithinLimit(limit, realSize);
+    m_rec.nCalcSamples = std::max(2, RoundSampleSize(x));
+    m_rec.dCalcSamples = squared();
 }
 
 void CAnalysis::OneProportionSampleSize()
 {
     const double p0 = AlBound();
     const double p1 = OtherBound();
-    bool adjusted = false;
-    for (;;) {
+    const double x = SizeWithinLimit(kSampleSizeLimit, [&] {
         const double ratio =
             (ZAlpha() * std::sqrt(p0 * (1.0 - p0)) + ZBeta() * std::sqrt(p1 * (1.0 - p1))) /
             (p0 - p1);
-        const double x = ratio * ratio;
-        if (x > kSampleSizeLimit && !adjusted) {
-            AdjustTooLarge(kSampleSizeLimit);
-            adjusted = true;
-            continue;
-        }
-        m_rec.nCalcSamples = std::max(2, RoundSampleSize(x));
-        m_rec.dCalcSamples = x;
-        return;
-    }
+        return ratio * ratio;
+    });
+    m_rec.nCalcSamples = std::max(2, RoundSampleSize(x));
+    m_rec.dCalcSamples = x;
 }
 
 void CAnalysis::OneMeanErrorRate(double se)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "graph/plot_description.h"
 
 struct DQORecord;
@@ -63,6 +65,7 @@ private:
     double WeightedStratumSum() const;
     void SumStratumSamples();
     double CurveStandardError();
+    double SizeWithinLimit(int limit, const std::function<double()>& realSize);
     void AdjustTooLarge(int limit);
     void ReportInternalError(const char* where);
 
