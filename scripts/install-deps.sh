@@ -3,9 +3,6 @@
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-dejavu-core locales)
-if [ "${TALO_WITH_X:-0}" = 1 ]; then
-    packages+=(qt6-qpa-plugins)
-fi
 
 as_root() {
     if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
