@@ -188,6 +188,15 @@ constexpr TextOption kTextOptions[] = {
 
 } // namespace
 
+const char* ParameterOptionName(int parameter)
+{
+    for (const Choice& choice : kParameters) {
+        if (choice.code == parameter)
+            return choice.name;
+    }
+    return "";
+}
+
 bool ParseCliOptions(const QStringList& arguments, CliOptions& options, std::string& error,
                      bool& helpRequested)
 {

@@ -55,6 +55,9 @@ struct CliOptions {
     QSize graphSize{640, 480};
 };
 
+// The name --parameter takes for a parameter code.
+const char* ParameterOptionName(int parameter);
+
 // Parses the arguments (the program name first). On a usage error returns
 // false with the reason in error; help and version texts come back in
 // error too, with helpRequested set.

@@ -359,7 +359,7 @@ std::string ResultsJson(const DQORecord& rec)
     for (int row = 0; row < kErrorRows; ++row)
         table.append(QJsonObject{{"point", rec.dErrorPoint[row]}, {"limit", rec.dErrorLimit[row]}});
     const QJsonObject results{
-        {"parameter", QString::fromLatin1(ParameterWord(rec.nParameter))},
+        {"parameter", QString::fromLatin1(ParameterOptionName(rec.nParameter))},
         {"design", QString::fromLatin1(DesignName(rec.nDesign))},
         {"samples", rec.nSamples},
         {"samplesArePerPopulation", IsTwoSample(rec.nParameter)},

@@ -143,19 +143,6 @@ const char* DesignName(int design)
     }
 }
 
-const char* ParameterTitle(int parameter)
-{
-    static const char* const titles[] = {"Mean", "Proportion", "Two-Sample Mean",
-                                         "Two-Sample Proportion"};
-    return titles[std::clamp(parameter, 0, 3)];
-}
-
-const char* ParameterWord(int parameter)
-{
-    static const char* const words[] = {"mean", "proportion", "mean1 - mean2", "prop1 - prop2"};
-    return words[std::clamp(parameter, 0, 3)];
-}
-
 bool IsProportion(int parameter)
 {
     return parameter == kOneProportion || parameter == kTwoProportion;

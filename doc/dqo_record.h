@@ -106,9 +106,7 @@ void RestoreOriginal(DQORecord& current, const DQORecord& original);
 // record, so that "Original DQOs" brings them back.
 void SaveFirstDesignInputs(DQORecord& current, DQORecord& original);
 
-// Texts of the codes.
+// The name of a design, and the kinds of parameter.
 const char* DesignName(int design);        // "Simple Random Sampling", ...
-const char* ParameterTitle(int parameter); // "Mean", "Two-Sample Mean", ...
-const char* ParameterWord(int parameter);  // "mean", "mean1 - mean2", ...
 bool IsProportion(int parameter);
 bool IsTwoSample(int parameter);

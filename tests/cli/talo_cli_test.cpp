@@ -238,6 +238,7 @@ TEST(TaloCliTest, JsonCarriesEveryResult)
         RunCli({"--json", "--design", "stratified", "--stratum", "10:0.5", "--stratum", "20"});
     ASSERT_EQ(run.status, 0) << run.err;
     const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
+    EXPECT_EQ(json[QStringLiteral("parameter")].toString(), QStringLiteral("mean"));
     EXPECT_EQ(json[QStringLiteral("design")].toString(), QStringLiteral("Stratified Sampling"));
     EXPECT_GT(json[QStringLiteral("samples")].toInt(), 0);
     EXPECT_NEAR(json[QStringLiteral("alpha")].toDouble(), 0.01, 1e-8);
