@@ -162,11 +162,16 @@ TEST(TaloStartUp, ShowsTheMainWindowThenTheIntroductionOnce)
     seams.scripts = {[&talo](QDialog& dialog) {
         EXPECT_NE(dynamic_cast<CIntroDlg*>(&dialog), nullptr);
         EXPECT_TRUE(talo.MainFrame().isVisible());
+        // Screens and boxes are light gray with black text; the main window is not.
+        EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(192, 192, 192));
+        EXPECT_EQ(dialog.palette().color(QPalette::WindowText), QColor(0, 0, 0));
+        EXPECT_NE(talo.MainFrame().palette().color(QPalette::Window), QColor(192, 192, 192));
     }};
 
     talo.InitInstance();
 
     EXPECT_EQ(seams.modalRuns, 1);
+    EXPECT_FALSE(talo.Document().IsResultsReady());
 }
 
 } // namespace
