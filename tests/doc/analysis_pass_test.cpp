@@ -65,34 +65,48 @@ TEST(ApplyTypedSamplesTest, NothingAskedNothingChanged)
     EXPECT_TRUE(messages.shown.empty());
 }
 
-struct CompositeCost {
+struct TypedCost {
     const char* name;
+    int parameter;
+    int design;
     int fieldCostTotal;
-    double typedCost;
-    int samples;
+    int typedSamples; // -1: the number shown is left as it is
+    double typedCost; // -1: the cost shown is left as it is
+    int changed;
+    int userSamples;
 };
 
-class CompositeTypedCostTest : public ::testing::TestWithParam<CompositeCost> {};
+class TypedCostTest : public ::testing::TestWithParam<TypedCost> {};
 
-TEST_P(CompositeTypedCostTest, CompositesTheCostBuys)
+TEST_P(TypedCostTest, NumberOfSamplesTheCostBuys)
 {
-    const CompositeCost& c = GetParam();
-    DQORecord rec = StartingRecord(kOneMean);
-    rec.nDesign = kComposite;
+    const TypedCost& c = GetParam();
+    DQORecord rec = StartingRecord(c.parameter);
+    rec.nDesign = c.design;
     rec.dSDRatio = 0.5;
     rec.nAliquots = 4;
     rec.bFieldCostTotal = c.fieldCostTotal;
     RecordingMessages messages;
     ComputeAnalysisPass(rec, messages);
-    AcceptTypedSamplesAndCost(rec, rec.nSamples, c.typedCost);
-    EXPECT_EQ(rec.nUserSamples, c.samples);
+    AcceptTypedSamplesAndCost(rec, c.typedSamples < 0 ? rec.nSamples : c.typedSamples,
+                              c.typedCost < 0 ? rec.dTotalCost : c.typedCost);
+    EXPECT_EQ(rec.bSamplesChanged, c.changed);
+    EXPECT_EQ(rec.nUserSamples, c.userSamples);
 }
 
-// Per composite: 4 aliquots of 50, compositing 10, lab 1000 = 1210.
-INSTANTIATE_TEST_SUITE_P(FieldCost, CompositeTypedCostTest,
-                         ::testing::Values(CompositeCost{"PerAliquot", 0, 12100.0, 10},
-                                           CompositeCost{"PerAliquotRoundsUp", 0, 12101.0, 11},
-                                           CompositeCost{"Total", 1, 10150.0, 10}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// Per sample 1000 + 50; per composite 4 aliquots of 50, compositing 10 and lab 1000.
+INSTANTIATE_TEST_SUITE_P(
+    Costs, TypedCostTest,
+    ::testing::Values(
+        TypedCost{"TenThousandFiveHundred", kOneMean, kSimpleRandom, 0, -1, 10500.0, 1, 10},
+        TypedCost{"PerPopulation", kTwoMean, kSimpleRandom, 0, -1, 10500.0, 1, 5},
+        TypedCost{"SameCents", kOneMean, kSimpleRandom, 0, -1, 13650.004, 0, 0},
+        TypedCost{"Unchanged", kOneMean, kSimpleRandom, 0, -1, -1, 0, 0},
+        TypedCost{"ZeroCostIgnored", kOneMean, kSimpleRandom, 0, -1, 0.0, 0, 0},
+        TypedCost{"SamplesWinOverCost", kOneMean, kSimpleRandom, 0, 20, 10500.0, 1, 20},
+        TypedCost{"CompositePerAliquot", kOneMean, kComposite, 0, -1, 12100.0, 1, 10},
+        TypedCost{"CompositeRoundsUp", kOneMean, kComposite, 0, -1, 12101.0, 1, 11},
+        TypedCost{"CompositeTotal", kOneMean, kComposite, 1, -1, 10150.0, 1, 10}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

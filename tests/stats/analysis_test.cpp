@@ -298,39 +298,4 @@ TEST(TypedSamplesTest, TypedSizeBecomesTheDesignSize)
     }
 }
 
-struct TypedCost {
-    const char* name;
-    int parameter;
-    int typedSamples;
-    double typedCost;
-    int changed;
-    int userSamples;
-};
-
-class TypedCostTest : public ::testing::TestWithParam<TypedCost> {};
-
-TEST_P(TypedCostTest, NumberOfSamplesTheCostBuys)
-{
-    const TypedCost& c = GetParam();
-    DQORecord rec = StartingRecord(c.parameter);
-    RecordingMessages messages;
-    ComputeAnalysisPass(rec, messages);
-    const int samples = c.typedSamples < 0 ? rec.nSamples : c.typedSamples;
-    AcceptTypedSamplesAndCost(rec, samples, c.typedCost < 0 ? rec.dTotalCost : c.typedCost);
-    EXPECT_EQ(rec.bSamplesChanged, c.changed);
-    if (c.changed) {
-        EXPECT_EQ(rec.nUserSamples, c.userSamples);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Costs, TypedCostTest,
-    ::testing::Values(TypedCost{"TenThousandFiveHundred", kOneMean, -1, 10500.0, 1, 10},
-                      TypedCost{"PerPopulation", kTwoMean, -1, 10500.0, 1, 5},
-                      TypedCost{"SameCents", kOneMean, -1, 13650.004, 0, 0},
-                      TypedCost{"Unchanged", kOneMean, -1, -1, 0, 0},
-                      TypedCost{"ZeroCostIgnored", kOneMean, -1, 0.0, 0, 0},
-                      TypedCost{"SamplesWinOverCost", kOneMean, 20, 10500.0, 1, 20}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 } // namespace
