@@ -107,6 +107,6 @@ void RestoreOriginal(DQORecord& current, const DQORecord& original);
 void SaveFirstDesignInputs(DQORecord& current, DQORecord& original);
 
 // The name of a design, and the kinds of parameter.
-const char* DesignName(int design);        // "Simple Random Sampling", ...
+const char* DesignName(int design); // "Simple Random Sampling", ...
 bool IsProportion(int parameter);
 bool IsTwoSample(int parameter);

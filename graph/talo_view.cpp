@@ -45,8 +45,7 @@ QRect InitialFrameRect(const QSize& desktop)
 }
 
 CTaloView::CTaloView(CTaloDoc& doc, QWidget* parent)
-    : QWidget(parent), m_doc(doc),
-      m_pGraph(std::make_unique<CGraph>(CGraph::PerformanceCurve()))
+    : QWidget(parent), m_doc(doc), m_pGraph(std::make_unique<CGraph>(CGraph::PerformanceCurve()))
 {
     setObjectName(QStringLiteral("taloView"));
     // paintEvent fills every pixel itself.
