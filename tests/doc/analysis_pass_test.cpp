@@ -30,13 +30,7 @@ class ApplyTypedSamplesTest : public ::testing::TestWithParam<TypedRate> {};
 TEST_P(ApplyTypedSamplesTest, AchievedRateBecomesTheFalseAcceptanceLimit)
 {
     const TypedRate& c = GetParam();
-    DQORecord rec = StartingRecord(kOneMean);
-    if (c.baseline == kBaselineAtLeast) {
-        rec.nBaseline = kBaselineAtLeast;
-        rec.dLowerBound = 25;
-        rec.dUpperBound = 50;
-        FillCalculationBlock(rec);
-    }
+    DQORecord rec = StartingRecord(kOneMean, c.baseline);
     RecordingMessages messages;
     ComputeAnalysisPass(rec, messages);
     AcceptTypedSamplesAndCost(rec, 10, rec.dTotalCost);

@@ -62,13 +62,7 @@ DQORecord Analysed(DQORecord rec)
 
 DQORecord Analysed(const GraphCase& c)
 {
-    DQORecord rec = StartingRecord(c.parameter);
-    if (c.baseline == kBaselineAtLeast) {
-        // A gray region of the same width, below the action level.
-        rec.nBaseline = kBaselineAtLeast;
-        rec.dLowerBound = 2 * rec.dActionLevel - rec.dUpperBound;
-        rec.dUpperBound = rec.dActionLevel;
-    }
+    DQORecord rec = StartingRecord(c.parameter, c.baseline);
     rec.nDesign = c.design;
     if (c.design == kComposite) {
         rec.dSDRatio = 0.5;

@@ -150,13 +150,7 @@ class CurveAtTheBoundsTest : public ::testing::TestWithParam<CurveEnds> {};
 TEST_P(CurveAtTheBoundsTest, AlphaAtTheActionLevelAndBetaAtTheOtherBound)
 {
     const CurveEnds& c = GetParam();
-    DQORecord rec = StartingRecord(c.parameter);
-    if (c.baseline == kBaselineAtLeast) {
-        rec.nBaseline = kBaselineAtLeast;
-        rec.dUpperBound = rec.dActionLevel;
-        rec.dLowerBound = rec.dActionLevel - (c.parameter == kOneMean ? 25 : 0.25);
-    }
-    FillCalculationBlock(rec);
+    DQORecord rec = StartingRecord(c.parameter, c.baseline);
     RecordingMessages messages;
     ComputeAnalysisPass(rec, messages);
 

@@ -22,12 +22,7 @@ struct LimitCase {
 
 DQORecord WithAdditionalPoint(const LimitCase& c)
 {
-    DQORecord rec = StartingRecord(c.parameter);
-    if (c.baseline == kBaselineAtLeast) {
-        rec.nBaseline = kBaselineAtLeast;
-        rec.dLowerBound = 2 * rec.dActionLevel - rec.dUpperBound;
-        rec.dUpperBound = rec.dActionLevel;
-    }
+    DQORecord rec = StartingRecord(c.parameter, c.baseline);
     double* points[kErrorRows] = {&rec.dBelow1, &rec.dBelow2, nullptr,
                                   nullptr,      &rec.dAbove1, &rec.dAbove2};
     float* limits[kErrorRows] = {&rec.fBelow1Limit, &rec.fBelow2Limit, nullptr,

@@ -29,3 +29,16 @@ inline DQORecord StartingRecord(int parameter)
     FillCalculationBlock(rec);
     return rec;
 }
+
+// The same with Ho >= AL: a gray region of the same width below the action level.
+inline DQORecord StartingRecord(int parameter, int baseline)
+{
+    DQORecord rec = StartingRecord(parameter);
+    if (baseline == kBaselineAtLeast) {
+        rec.nBaseline = kBaselineAtLeast;
+        rec.dLowerBound = 2 * rec.dActionLevel - rec.dUpperBound;
+        rec.dUpperBound = rec.dActionLevel;
+        FillCalculationBlock(rec);
+    }
+    return rec;
+}
