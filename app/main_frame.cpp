@@ -60,6 +60,9 @@ void CMainFrame::CreateMenuBar()
             &QAction::triggered, m_pView, &CTaloView::OnCopyGraph);
     connect(AddCommand(bar, QStringLiteral("&Print Graph"), "printGraphAction"),
             &QAction::triggered, m_pView, &CTaloView::OnPrintGraph);
+    // The preview of the printed page, which would otherwise be out of reach.
+    connect(AddCommand(bar, QStringLiteral("Print Pre&view"), "printPreviewAction"),
+            &QAction::triggered, m_pView, &CTaloView::OnPrintPreview);
     connect(AddCommand(bar, QStringLiteral("&Save Graph"), "saveGraphAction"), &QAction::triggered,
             m_pView, &CTaloView::OnSaveGraph);
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -57,8 +58,8 @@ protected:
 TEST_F(MainFrameTest, MenuCommandsHaveTheirCaptionsAndPrompts)
 {
     EXPECT_EQ(Captions(*m_frame.menuBar()),
-              QStringList({"&DQO Summary", "&Copy Graph", "&Print Graph", "&Save Graph", "&Help",
-                           "E&xit"}));
+              QStringList({"&DQO Summary", "&Copy Graph", "&Print Graph", "Print Pre&view",
+                           "&Save Graph", "&Help", "E&xit"}));
     EXPECT_EQ(Captions(Find<QMenu>("helpMenu")),
               QStringList({"&Contents", "&Support", "&About TALO"}));
 
@@ -69,9 +70,19 @@ TEST_F(MainFrameTest, MenuCommandsHaveTheirCaptionsAndPrompts)
     };
     for (const auto& [name, prompt] : prompts)
         EXPECT_EQ(Find<QAction>(name).statusTip(), QString::fromLatin1(prompt)) << name;
-    for (const char* name : {"printGraphAction", "saveGraphAction", "helpContentsAction",
-                             "supportAction", "exitAction"})
+    for (const char* name : {"printGraphAction", "printPreviewAction", "saveGraphAction",
+                             "helpContentsAction", "supportAction", "exitAction"})
         EXPECT_EQ(Find<QAction>(name).statusTip(), QString()) << name;
+}
+
+TEST_F(MainFrameTest, PrintPreviewShowsThePage)
+{
+    bool previewed = false;
+    m_seams.scripts = {[&previewed](QDialog& dialog) {
+        previewed = dynamic_cast<QPrintPreviewDialog*>(&dialog) != nullptr;
+    }};
+    Find<QAction>("printPreviewAction").trigger();
+    EXPECT_TRUE(previewed);
 }
 
 TEST_F(MainFrameTest, BothCopyKeysCopyTheGraph)
