@@ -205,7 +205,9 @@ Refusal EnterStratum(DQORecord& rec, const CliStratum& typed, int k, int count, 
 
 Refusal EnterStrata(DQORecord& rec, const CliOptions& o)
 {
-    const int count = static_cast<int>(o.strata.size());
+    // Without any stratum typed, the screens offer two with their defaults.
+    const std::vector<CliStratum> strata = o.strata.empty() ? std::vector<CliStratum>(2) : o.strata;
+    const int count = static_cast<int>(strata.size());
     if (Refusal refusal = DesignRefusal(CheckStrataCount(count)))
         return refusal;
     rec.nStrata = count;
@@ -215,7 +217,7 @@ Refusal EnterStrata(DQORecord& rec, const CliOptions& o)
     double weightSum = 0;
     for (int k = 0; k < count; ++k) {
         if (Refusal refusal =
-                EnterStratum(rec, o.strata[static_cast<size_t>(k)], k, count, weightSum))
+                EnterStratum(rec, strata[static_cast<size_t>(k)], k, count, weightSum))
             return refusal;
     }
     return {};
@@ -223,12 +225,13 @@ Refusal EnterStrata(DQORecord& rec, const CliOptions& o)
 
 Refusal EnterDesign(DQORecord& rec, const CliOptions& o)
 {
+    if (o.design == kSimpleRandom)
+        return {};
+    if (IsTwoSample(rec.nParameter))
+        return DesignRefusal(
+            "Only Simple Random Sampling is available for the Two-Sample parameters.");
     rec.nDesign = o.design;
-    if (o.design == kComposite)
-        return EnterCompositeInputs(rec, o);
-    if (o.design == kStratified)
-        return EnterStrata(rec, o);
-    return {};
+    return o.design == kComposite ? EnterCompositeInputs(rec, o) : EnterStrata(rec, o);
 }
 
 } // namespace
@@ -248,19 +251,11 @@ std::string MisplacedOption(const CliOptions& o)
         return "--sd-ratio, --aliquots and --compositing-cost need --design composite";
     if (o.design != kStratified && !o.strata.empty())
         return "--stratum needs --design stratified";
-    if (o.design == kComposite && o.parameter != kOneMean)
-        return "composite sampling is offered for a one-sample mean only";
+    if (o.design == kComposite && o.parameter == kOneProportion)
+        return "composite sampling is offered for a mean only";
     if (!o.graphFile.empty() && !IsGraphFileName(o.graphFile))
         return "--graph writes a .bmp, .png or .pdf file";
     return std::string();
-}
-
-Refusal UnavailableDesign(const CliOptions& o)
-{
-    if (IsTwoSample(o.parameter) && o.design != kSimpleRandom)
-        return DesignRefusal(
-            "Only Simple Random Sampling is available for the Two-Sample parameters.");
-    return {};
 }
 
 Refusal EnterAnalysis(DQORecord& current, const CliOptions& o)

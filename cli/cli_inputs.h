@@ -16,9 +16,6 @@ struct Refusal {
 // Why an option does not belong to the chosen parameter or design, or "".
 std::string MisplacedOption(const CliOptions& o);
 
-// The two-sample parameters offer simple random sampling only.
-Refusal UnavailableDesign(const CliOptions& o);
-
 // All inputs as the wizard and the design screens would take them, into
 // current; the first refusal stops.
 Refusal EnterAnalysis(DQORecord& current, const CliOptions& o);

@@ -150,10 +150,7 @@ int RunTaloCli(const QStringList& arguments, std::ostream& out, std::ostream& er
         return kExitRefused;
     }
     DQORecord rec;
-    Refusal refusal = UnavailableDesign(options);
-    if (!refusal)
-        refusal = EnterAnalysis(rec, options);
-    if (refusal) {
+    if (const Refusal refusal = EnterAnalysis(rec, options)) {
         err << refusal.title << ": " << refusal.text << "\n";
         return kExitRefused;
     }

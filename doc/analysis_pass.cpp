@@ -1,5 +1,6 @@
 #include "doc/analysis_pass.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "doc/dqo_record.h"
@@ -22,9 +23,14 @@ void ComputeAnalysisPass(DQORecord& rec, Messages& messages)
 
 namespace {
 
-int WholeCents(double amount)
+// Costs have no upper limit, so whole cents are counted in 64 bits.
+long long WholeCents(double amount)
 {
-    return TruncToInt(amount * 100.0 + 0.5);
+    constexpr double kMostCents = 9.0e18;
+    const double cents = std::trunc(amount * 100.0 + 0.5);
+    if (std::isnan(cents))
+        return 0;
+    return static_cast<long long>(std::clamp(cents, -kMostCents, kMostCents));
 }
 
 // The number of samples that the total cost buys with the current costs.
@@ -36,8 +42,10 @@ int SamplesForCost(const DQORecord& rec, double cost)
         samples = rec.bFieldCostTotal == 0 ? cost / (rec.nAliquots * rec.dCalcFieldCost + perSample)
                                            : (cost - rec.dCalcFieldCost) / perSample;
     } else {
-        samples = rec.bFieldCostTotal == 0 ? cost / (rec.fFieldCost + rec.fLabCost)
-                                           : (cost - rec.fFieldCost) / rec.fLabCost;
+        // Widened before they are added, as every sum of costs is.
+        samples = rec.bFieldCostTotal == 0
+                      ? cost / (static_cast<double>(rec.fFieldCost) + rec.fLabCost)
+                      : (cost - rec.fFieldCost) / rec.fLabCost;
     }
     return TruncToInt(std::ceil(samples));
 }
@@ -46,7 +54,7 @@ int SamplesForCost(const DQORecord& rec, double cost)
 
 void AcceptTypedSamplesAndCost(DQORecord& rec, int samples, double totalCost)
 {
-    const int typedCents = WholeCents(totalCost);
+    const long long typedCents = WholeCents(totalCost);
     if (samples != rec.nSamples) {
         rec.nUserSamples = samples;
         rec.bSamplesChanged = 1;

@@ -100,6 +100,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {"For the Sampling Design of:  Composite Sampling",
                     "Number of Aliquots within Composite: 4", "Number of Samples: 7",
                     "Total Cost: $8470.00"}},
+        ReportCase{"StratifiedDefaults",
+                   {"--design", "stratified"},
+                   {"Number of Strata: 2", "   1          7          0.500             16.67"}},
+        ReportCase{"LargeTypedCost",
+                   {"--lab-cost", "2000000", "--total-cost", "40000000"},
+                   {"Number of Samples: 20"}},
         ReportCase{"CompositeDefaults",
                    {"--design", "composite"},
                    {"Number of Aliquots within Composite: 4",
@@ -201,6 +207,10 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"TwoSampleDesign",
                     {"--parameter", "two-mean", "--design", "stratified", "--stratum", "1:0.5",
                      "--stratum", "1"},
+                    "TALO: Only Simple Random Sampling is available for the Two-Sample "
+                    "parameters."},
+        RefusalCase{"TwoSampleComposite",
+                    {"--parameter", "two-proportion", "--design", "composite"},
                     "TALO: Only Simple Random Sampling is available for the Two-Sample "
                     "parameters."},
         RefusalCase{"UnknownParameter",

@@ -103,4 +103,16 @@ INSTANTIATE_TEST_SUITE_P(
         TypedCost{"CompositeTotal", kOneMean, kComposite, 1, -1, 10150.0, 1, 10}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(TypedCostTest, CostsAreAddedInDoublePrecision)
+{
+    // 9 samples at 1000 + 0.36 (single precision) cost 9003.24; that cost buys 9.
+    DQORecord rec = StartingRecord(kOneMean);
+    rec.fFieldCost = 0.36f;
+    FillCalculationBlock(rec);
+    RecordingMessages messages;
+    ComputeAnalysisPass(rec, messages);
+    AcceptTypedSamplesAndCost(rec, rec.nSamples, 9003.24);
+    EXPECT_EQ(rec.nUserSamples, 9);
+}
+
 } // namespace
