@@ -31,6 +31,8 @@ QLabel* NewIndicator(const QString& text, const char* name)
     auto* indicator = new QLabel(text);
     indicator->setObjectName(QString::fromLatin1(name));
     indicator->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // The lock keys' state cannot be read portably: shown dimmed, never as on.
+    indicator->setEnabled(false);
     return indicator;
 }
 

@@ -10,5 +10,5 @@ CSupportDlg::CSupportDlg(QWidget* parent) : QDialog(parent)
                    {"siteLabel", QStringLiteral("README.md, the README file that comes with TALO")},
                    {"questionsLabel", QStringLiteral("Questions regarding this software may be "
                                                      "directed by E-mail to:")},
-                   {"mailLabel", QStringLiteral("talo-support@example.org")}});
+                   {"mailLabel", QStringLiteral("talo-support@talo.example")}});
 }

@@ -419,9 +419,10 @@ void CGraph::DrawBoundLines(QPainter& painter, const Layout& lay) const
         const bool actionLevel = i == ActionLevelLine();
         painter.setPen(QPen(actionLevel ? kActionRed : kBoundGray, lay.penWidth,
                             actionLevel ? Qt::SolidLine : Qt::DotLine, Qt::FlatCap));
-        // The line ends just above the x axis, which stays unbroken.
+        // A flat-capped line stops short of its end point, so the x axis
+        // stays unbroken.
         const int x = LinePos(lay, i);
-        painter.drawLine(x, lay.plotTop + 1, x, lay.plotBottom - 1);
+        painter.drawLine(x, lay.plotTop + 1, x, lay.plotBottom);
     }
 }
 

@@ -200,8 +200,11 @@ void CTaloDialog::closeEvent(QCloseEvent* event)
 void CTaloDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (!event->spontaneous() && m_centre)
-        move(CentredTopLeft(m_centre->x(), m_centre->y(), width(), height()));
+    if (!event->spontaneous() && m_centre) {
+        // The whole window, frame included, is centred; move() places the frame.
+        const QSize frame = frameGeometry().size();
+        move(CentredTopLeft(m_centre->x(), m_centre->y(), frame.width(), frame.height()));
+    }
 }
 
 void CTaloDialog::ReportFailedCheck(const std::string& message)

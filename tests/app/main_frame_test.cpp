@@ -136,7 +136,7 @@ TEST_F(MainFrameTest, AboutAndSupportShowTheirTitlesIconAndTexts)
         {"supportAction",
          "TALO Support",
          {"icon", "Questions regarding this software may be directed by E-mail to:",
-          "talo-support@example.org"}},
+          "talo-support@talo.example"}},
     };
     for (const auto& box : boxes) {
         QString title;

@@ -174,20 +174,26 @@ TEST(TaloDialog, CloseBoxAsksToTerminateAndEscapeClosesAtOnceKeepingTheMembers)
     }
 }
 
-TEST(TaloDialog, OpensCentredHalvesTruncatedAndClampedAtZero)
+TEST(TaloDialog, OpensWithTheWholeWindowCentredAndClampedAtZero)
 {
-    // centre x, y, width, height, then the expected left, top
-    const int cases[][6] = {
-        {320, 240, 201, 101, 220, 190}, {10, 10, 300, 200, 0, 0}, {400, 30, 300, 100, 250, 0}};
-    for (const auto& [x, y, width, height, left, top] : cases) {
+    const struct {
+        int x, y, width, height;
+        bool leftClamped, topClamped;
+    } cases[] = {{320, 240, 201, 101, false, false},
+                 {10, 10, 300, 200, true, true},
+                 {400, 30, 300, 100, false, true}};
+    for (const auto& c : cases) {
         CScriptedSeams seams;
         CValueDlg dialog;
-        dialog.setFixedSize(width, height);
-        dialog.SetCentre(x, y);
-        QRect opened; // frame position with the size
-        seams.scripts.push_back([&opened](QDialog& d) { opened = QRect(d.pos(), d.size()); });
+        dialog.setFixedSize(c.width, c.height);
+        dialog.SetCentre(c.x, c.y);
+        QRect frame;
+        seams.scripts.push_back([&frame](QDialog& d) { frame = d.frameGeometry(); });
         seams.RunModal(dialog);
-        EXPECT_EQ(opened, QRect(left, top, width, height));
+        // The frame's centre lies on the point, the halves truncated.
+        EXPECT_EQ(frame.left(), c.leftClamped ? 0 : c.x - frame.width() / 2);
+        EXPECT_EQ(frame.top(), c.topClamped ? 0 : c.y - frame.height() / 2);
+        EXPECT_EQ(dialog.size(), QSize(c.width, c.height)); // moved, never resized
     }
 }
 
