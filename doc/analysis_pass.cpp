@@ -10,7 +10,7 @@
 void ComputeAnalysisPass(DQORecord& rec, Messages& messages)
 {
     CAnalysis analysis(rec, messages);
-    if (rec.nParameter <= kOneProportion)
+    if (!IsTwoSample(rec.nParameter))
         analysis.ComputeOneSampleDesign(rec.nDesign);
     else
         analysis.ComputeTwoSampleDesign();
@@ -71,7 +71,7 @@ void ApplyTypedSamples(DQORecord& rec, Messages& messages)
     if (rec.bSamplesChanged != 1)
         return;
     CAnalysis analysis(rec, messages);
-    if (rec.nParameter <= kOneProportion)
+    if (!IsTwoSample(rec.nParameter))
         analysis.EvaluateOneSample(rec.nDesign, rec.nUserSamples);
     else
         analysis.EvaluateTwoSample(rec.nUserSamples);
