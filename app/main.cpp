@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "app/talo_app.h"
+#include "ui/shell/talo_app.h"
 
 int main(int argc, char* argv[])
 {

@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "doc/dqo_record.h"
-#include "graph/bitmap_writer.h"
-#include "graph/graph.h"
+#include "engine/dqo_record.h"
+#include "ui/graph/bitmap_writer.h"
+#include "ui/graph/graph.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 
 #include "cli/cli_graph.h"
 #include "cli/cli_options.h"
-#include "doc/dqo_record.h"
-#include "doc/input_checks.h"
-#include "doc/number_text.h"
-#include "doc/record_inputs.h"
-#include "stats/messages.h"
+#include "engine/dqo_record.h"
+#include "engine/input_checks.h"
+#include "engine/messages.h"
+#include "engine/number_text.h"
+#include "engine/record_inputs.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QCommandLineParser>
 
-#include "doc/dqo_record.h"
+#include "engine/dqo_record.h"
 
 namespace {
 

@@ -9,12 +9,12 @@
 #include "cli/cli_graph.h"
 #include "cli/cli_inputs.h"
 #include "cli/cli_options.h"
-#include "doc/analysis_pass.h"
-#include "doc/dqo_record.h"
-#include "doc/number_text.h"
-#include "doc/summary_report.h"
-#include "stats/analysis.h"
-#include "stats/messages.h"
+#include "engine/analysis_pass.h"
+#include "engine/dqo_record.h"
+#include "engine/messages.h"
+#include "engine/number_text.h"
+#include "engine/stats/analysis.h"
+#include "engine/summary_report.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "stats/messages.h"
+#include "engine/messages.h"
 
 // Keeps every message shown, for the tests to read.
 class RecordingMessages : public Messages {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "doc/dqo_record.h"
+#include "engine/dqo_record.h"
 
 // Records as the wizard leaves them for the starting analysis of each
 // parameter, with the calculation block filled.

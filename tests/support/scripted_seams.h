@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "doc/platform_seams.h"
+#include "ui/platform_seams.h"
 
 // Seams for tests: screens are driven by a script instead of a person, the
 // answers of message boxes and file prompts are queued, and ending the

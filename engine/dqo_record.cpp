@@ -1,0 +1,154 @@
+#include "engine/dqo_record.h"
+
+#include <algorithm>
+#include <iterator>
+#include <optional>
+
+void ResetDQORecord(DQORecord& rec)
+{
+    // The reset values are the member initialisers; fields without one
+    // (results, calculation block) keep what they hold.
+    const DQORecord fresh;
+    rec.nParameter = fresh.nParameter;
+    rec.dMinimum = fresh.dMinimum;
+    rec.dMaximum = fresh.dMaximum;
+    rec.dActionLevel = fresh.dActionLevel;
+    rec.nBaseline = fresh.nBaseline;
+    rec.bSDFromCV = fresh.bSDFromCV;
+    rec.bFieldCostTotal = fresh.bFieldCostTotal;
+    rec.dUpperBound = fresh.dUpperBound;
+    rec.dLowerBound = fresh.dLowerBound;
+    rec.fLabCost = fresh.fLabCost;
+    rec.fFieldCost = fresh.fFieldCost;
+    rec.fCompositingCost = fresh.fCompositingCost;
+    rec.fLimitAtUpper = fresh.fLimitAtUpper;
+    rec.fLimitAtLower = fresh.fLimitAtLower;
+    rec.nAboveCount = fresh.nAboveCount;
+    rec.nBelowCount = fresh.nBelowCount;
+    rec.dAbove1 = fresh.dAbove1;
+    rec.dAbove2 = fresh.dAbove2;
+    rec.fAbove1Limit = fresh.fAbove1Limit;
+    rec.fAbove2Limit = fresh.fAbove2Limit;
+    rec.dBelow1 = fresh.dBelow1;
+    rec.dBelow2 = fresh.dBelow2;
+    rec.fBelow1Limit = fresh.fBelow1Limit;
+    rec.fBelow2Limit = fresh.fBelow2Limit;
+    rec.dSD = fresh.dSD;
+    rec.dSDValue = fresh.dSDValue;
+    rec.dCV = fresh.dCV;
+    rec.dSDFromCV = fresh.dSDFromCV;
+    rec.nSamples = fresh.nSamples;
+    std::fill(std::begin(rec.bNotSatisfied), std::end(rec.bNotSatisfied), 0);
+    rec.nDesign = fresh.nDesign;
+    rec.bStrataSaved = fresh.bStrataSaved;
+    rec.bCompositeSaved = fresh.bCompositeSaved;
+    rec.dSDRatio = fresh.dSDRatio;
+    rec.nAliquots = fresh.nAliquots;
+    rec.nStrata = fresh.nStrata;
+    rec.bSamplesChanged = fresh.bSamplesChanged;
+    rec.bRestoreOriginal = fresh.bRestoreOriginal;
+    rec.bSummaryRequested = fresh.bSummaryRequested;
+    rec.bScreenAccepted = fresh.bScreenAccepted;
+}
+
+namespace {
+
+// What choosing a parameter other than the one-sample mean puts in place.
+struct ParameterDefaults {
+    int code;
+    double minimum;
+    double maximum;
+    double sd;
+    double actionLevel;
+    double upperBound;
+    std::optional<double> sdValue;
+};
+
+constexpr ParameterDefaults kParameterDefaults[] = {
+    {kOneProportion, 0, 1, 1, 0.5, 0.75, std::nullopt},
+    {kTwoMean, -20, 20, 3.2, 0, 5, 6.667},
+    {kTwoProportion, -1, 1, 1, 0, 0.5, std::nullopt},
+};
+
+} // namespace
+
+void ApplyParameterDefaults(DQORecord& rec, int parameterCode)
+{
+    for (const ParameterDefaults& defaults : kParameterDefaults) {
+        if (defaults.code != parameterCode)
+            continue;
+        rec.dMinimum = defaults.minimum;
+        rec.dMaximum = defaults.maximum;
+        rec.dSD = defaults.sd;
+        rec.dActionLevel = defaults.actionLevel;
+        rec.dUpperBound = defaults.upperBound;
+        rec.dSDValue = defaults.sdValue.value_or(rec.dSDValue);
+    }
+}
+
+void FillCalculationBlock(DQORecord& rec)
+{
+    rec.nCalcParameter = rec.nParameter + 1;
+    rec.dCalcMaximum = rec.dMaximum;
+    rec.dCalcMinimum = rec.dMinimum;
+    rec.dCalcActionLevel = rec.dActionLevel;
+    rec.dCalcLower = rec.dLowerBound;
+    rec.dCalcUpper = rec.dUpperBound;
+    rec.dCalcSD = rec.dSD;
+    rec.nCalcBaseline = rec.nBaseline;
+    rec.dCalcLabCost = rec.fLabCost;
+    rec.dCalcFieldCost = rec.fFieldCost;
+    rec.nCalcSamples = 0;
+
+    const double points[kErrorRows] = {rec.dBelow1,     rec.dBelow2, rec.dLowerBound,
+                                       rec.dUpperBound, rec.dAbove1, rec.dAbove2};
+    const float limits[kErrorRows] = {rec.fBelow1Limit,  rec.fBelow2Limit, rec.fLimitAtLower,
+                                      rec.fLimitAtUpper, rec.fAbove1Limit, rec.fAbove2Limit};
+    std::copy(std::begin(points), std::end(points), rec.dErrorPoint);
+    std::copy(std::begin(limits), std::end(limits), rec.dErrorLimit);
+}
+
+void RestoreOriginal(DQORecord& current, const DQORecord& original)
+{
+    const int design = current.nDesign;
+    current = original;
+    current.nDesign = design;
+}
+
+void SaveFirstDesignInputs(DQORecord& current, DQORecord& original)
+{
+    if (current.bStrataSaved == 0 && current.nStrata > 0) {
+        const int strata = std::min(current.nStrata, kMaxStrata);
+        original.nStrata = current.nStrata;
+        std::copy_n(current.dStratumValue, strata, original.dStratumValue);
+        std::copy_n(current.dStratumWeight, strata, original.dStratumWeight);
+        current.bStrataSaved = original.bStrataSaved = 1;
+    }
+    if (current.bCompositeSaved == 0 && current.dSDRatio < 1) {
+        original.dSDRatio = current.dSDRatio;
+        original.nAliquots = current.nAliquots;
+        current.bCompositeSaved = original.bCompositeSaved = 1;
+    }
+}
+
+const char* DesignName(int design)
+{
+    switch (design) {
+    case kSimpleRandom:
+        return "Simple Random Sampling";
+    case kComposite:
+        return "Composite Sampling";
+    default:
+        return "Stratified Sampling";
+    }
+}
+
+bool IsProportion(int parameter)
+{
+    return parameter == kOneProportion || parameter == kTwoProportion;
+}
+
+bool IsTwoSample(int parameter)
+{
+    return parameter == kTwoMean || parameter == kTwoProportion;
+}

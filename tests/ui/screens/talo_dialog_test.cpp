@@ -1,0 +1,349 @@
+#include "ui/screens/talo_dialog.h"
+
+#include <stdexcept>
+#include <string>
+#include <typeinfo>
+#include <utility>
+#include <vector>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+#include "engine/dqo_record.h"
+#include "engine/number_text.h"
+#include "tests/support/scripted_seams.h"
+#include "ui/screens/intro_dlg.h"
+#include "ui/screens/new_analysis_dlg.h"
+#include "ui/screens/parameter_selection_dlg.h"
+
+namespace {
+
+const char* const kCheckMessage = "value must be > 0";
+const char* const kTerminateText = "Terminate DQO analysis?";
+
+template <typename T> T& Child(QWidget& parent, const char* name)
+{
+    T* child = parent.findChild<T*>(QString::fromLatin1(name));
+    if (!child)
+        throw std::runtime_error(std::string("no control named ") + name);
+    return *child;
+}
+
+// A screen with one number field that must be greater than zero and all
+// four ending buttons.
+class CValueDlg : public CTaloDialog {
+public:
+    explicit CValueDlg(EscapeKey escapeKey = EscapeKey::CloseAtOnce)
+        : CTaloDialog(QStringLiteral("TALO - Test Inputs"), escapeKey, CloseBox::TerminatePrompt)
+    {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QStringLiteral("valueEdit"));
+        BindText(edit, &m_strValue);
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(edit);
+        layout->addLayout(
+            ButtonRow({MakeBackButton(), MakeNextButton(), MakeSummaryButton(), MakeOkButton()}));
+    }
+
+    std::string m_strValue;
+
+    std::string CheckInputs() override
+    {
+        return ReadDouble(m_strValue) > 0 ? std::string() : std::string(kCheckMessage);
+    }
+};
+
+// The end flags that are set: B(ack), N(ext), S(ummary), O(K).
+std::string SetFlags(const CTaloDialog& d)
+{
+    return std::string(d.m_bBack ? "B" : "") + (d.m_bNext ? "N" : "") + (d.m_bSummary ? "S" : "") +
+           (d.m_bOK ? "O" : "");
+}
+
+void ExpectOneBox(const CScriptedSeams& seams, const QWidget* owner, const char* title,
+                  const char* text, MessageIcon icon, MessageButtons buttons)
+{
+    ASSERT_EQ(seams.shown.size(), 1u);
+    const CScriptedSeams::Shown& box = seams.shown.front();
+    EXPECT_EQ(box.owner, owner);
+    EXPECT_EQ(box.title, QString::fromLatin1(title));
+    EXPECT_EQ(box.text, QString::fromLatin1(text));
+    EXPECT_EQ(box.icon, icon);
+    EXPECT_EQ(box.buttons, buttons);
+}
+
+// A click on a button, a key sent to a control or (target nullptr) to the
+// screen, or with neither the screen's close box.
+struct Press {
+    const char* target;
+    Qt::Key key = Qt::Key_unknown;
+};
+
+const Press kEnter{nullptr, Qt::Key_Return};
+const Press kEscape{nullptr, Qt::Key_Escape};
+const Press kCloseBox{nullptr};
+
+void Send(QDialog& dialog, const Press& press)
+{
+    QWidget* target = press.target ? &Child<QWidget>(dialog, press.target) : &dialog;
+    if (press.key != Qt::Key_unknown)
+        QTest::keyClick(target, press.key,
+                        press.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    else if (press.target)
+        QTest::mouseClick(target, Qt::LeftButton);
+    else
+        dialog.close();
+}
+
+// A press refused by the checks, then one accepted, and the flags set after each.
+struct OkProcessingCase {
+    Press refused;
+    Press accepted;
+    const char* flagsAfterRefusal;
+    const char* flagsAtEnd;
+};
+
+const OkProcessingCase kOkProcessing[] = {
+    {{"summaryButton"}, {"nextButton"}, "S", "NS"},
+    {{"nextButton"}, {"backButton"}, "N", "BN"},
+    {{"backButton"}, {"okButton"}, "B", "BO"},
+    {{"okButton"}, {"summaryButton"}, "O", "SO"},
+    {{"valueEdit", Qt::Key_Return}, {"valueEdit", Qt::Key_Return}, "", ""},
+    {{"valueEdit", Qt::Key_Enter}, {"valueEdit", Qt::Key_Enter}, "", ""},
+    {{"nextButton", Qt::Key_Return}, {"nextButton", Qt::Key_Return}, "", ""},
+    {kEscape, kEscape, "", ""}, // on a screen whose Esc runs the checks
+};
+
+class OkProcessingTest : public testing::TestWithParam<OkProcessingCase> {};
+
+TEST_P(OkProcessingTest, RefusalKeepsScreenTextAndFlagAcceptanceCloses)
+{
+    const OkProcessingCase& c = GetParam();
+    CScriptedSeams seams;
+    CValueDlg dialog(EscapeKey::RunChecks);
+    seams.scripts.push_back([&](QDialog& d) {
+        Child<QLineEdit>(d, "valueEdit").setText("abc");
+        Send(d, c.refused);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(Child<QLineEdit>(d, "valueEdit").text(), QStringLiteral("abc"));
+        EXPECT_EQ(SetFlags(dialog), c.flagsAfterRefusal);
+        Child<QLineEdit>(d, "valueEdit").setText("12abc");
+        Send(d, c.accepted);
+    });
+
+    EXPECT_EQ(seams.RunModal(dialog), kEndOk);
+    ExpectOneBox(seams, &dialog, "TALO - Input Validation Error", kCheckMessage,
+                 MessageIcon::Warning, MessageButtons::Ok);
+    EXPECT_EQ(SetFlags(dialog), c.flagsAtEnd);
+    EXPECT_EQ(dialog.m_strValue, "12abc");
+}
+
+INSTANTIATE_TEST_SUITE_P(Presses, OkProcessingTest, testing::ValuesIn(kOkProcessing));
+
+TEST(TaloDialog, CloseBoxAsksToTerminateAndEscapeClosesAtOnceKeepingTheMembers)
+{
+    for (const int answer : {kAnswerCancel, kAnswerOk}) {
+        CScriptedSeams seams;
+        seams.answers.push_back(answer);
+        CValueDlg dialog;
+        dialog.m_strValue = "7";
+        seams.scripts.push_back([](QDialog& d) {
+            auto& edit = Child<QLineEdit>(d, "valueEdit");
+            EXPECT_EQ(edit.text(), QStringLiteral("7")); // loaded on opening
+            edit.setText("-1");
+            d.close(); // an OK answer is only recorded by the seams
+            EXPECT_TRUE(d.isVisible());
+            EXPECT_EQ(edit.text(), QStringLiteral("-1"));
+            QTest::keyClick(&d, Qt::Key_Escape);
+        });
+
+        EXPECT_EQ(seams.RunModal(dialog), kEndCancel);
+        EXPECT_EQ(dialog.m_strValue, "7");
+        EXPECT_EQ(seams.endStatuses, answer == kAnswerOk ? std::vector{1} : std::vector<int>{});
+        ExpectOneBox(seams, &dialog, "TALO", kTerminateText, MessageIcon::None,
+                     MessageButtons::OkCancel);
+    }
+}
+
+TEST(TaloDialog, OpensWithTheWholeWindowCentredAndClampedAtZero)
+{
+    const struct {
+        int x, y, width, height;
+        bool leftClamped, topClamped;
+    } cases[] = {{320, 240, 201, 101, false, false},
+                 {10, 10, 300, 200, true, true},
+                 {400, 30, 300, 100, false, true}};
+    for (const auto& c : cases) {
+        CScriptedSeams seams;
+        CValueDlg dialog;
+        dialog.setFixedSize(c.width, c.height);
+        dialog.SetCentre(c.x, c.y);
+        QRect frame;
+        seams.scripts.push_back([&frame](QDialog& d) { frame = d.frameGeometry(); });
+        seams.RunModal(dialog);
+        // The frame's centre lies on the point, the halves truncated.
+        EXPECT_EQ(frame.left(), c.leftClamped ? 0 : c.x - frame.width() / 2);
+        EXPECT_EQ(frame.top(), c.topClamped ? 0 : c.y - frame.height() / 2);
+        EXPECT_EQ(dialog.size(), QSize(c.width, c.height)); // moved, never resized
+    }
+}
+
+TEST(ParameterSelection, ClickedChoiceGivesTheCodeAndIsShownAgain)
+{
+    const struct {
+        const char* parameterRadio;
+        const char* populationsRadio;
+        int code;
+    } cases[] = {{"meanRadio", "onePopulationRadio", kOneMean},
+                 {"proportionRadio", "onePopulationRadio", kOneProportion},
+                 {"meanRadio", "twoPopulationsRadio", kTwoMean},
+                 {"proportionRadio", "twoPopulationsRadio", kTwoProportion}};
+    for (const auto& c : cases) {
+        CScriptedSeams seams;
+        CParameterSelectionDlg dialog;
+        seams.scripts.push_back([&c](QDialog& d) {
+            QTest::mouseClick(&Child<QRadioButton>(d, c.parameterRadio), Qt::LeftButton);
+            QTest::mouseClick(&Child<QRadioButton>(d, c.populationsRadio), Qt::LeftButton);
+            Child<QPushButton>(d, "nextButton").click();
+        });
+        seams.scripts.push_back([&c](QDialog& d) {
+            EXPECT_TRUE(Child<QRadioButton>(d, c.parameterRadio).isChecked());
+            EXPECT_TRUE(Child<QRadioButton>(d, c.populationsRadio).isChecked());
+        });
+
+        EXPECT_EQ(seams.RunModal(dialog), kEndOk);
+        EXPECT_EQ(dialog.m_bNext, 1);
+        EXPECT_EQ(ParameterCodeFromSelection(dialog.m_nParameter, dialog.m_nPopulations), c.code);
+        seams.RunModal(dialog);
+    }
+}
+
+// Each way of closing the screen with the end code it gives, 0 when the
+// screen stays open behind the terminate prompt.
+template <typename Dialog> void ExpectEndings(std::initializer_list<std::pair<Press, int>> endings)
+{
+    int way = 0;
+    for (const auto& ending : endings) {
+        SCOPED_TRACE(testing::Message() << typeid(Dialog).name() << ", way " << way++);
+        CScriptedSeams seams;
+        Dialog dialog;
+        seams.scripts.push_back([&ending](QDialog& d) { Send(d, ending.first); });
+        EXPECT_EQ(seams.RunModal(dialog), ending.second);
+        EXPECT_EQ(seams.shown.size(), ending.second == 0 ? 1u : 0u);
+    }
+}
+
+TEST(Endings, EachScreenEndsAsPrescribed)
+{
+    ExpectEndings<CIntroDlg>(
+        {{{"okButton"}, kEndOk}, {kEnter, kEndOk}, {kEscape, kEndOk}, {kCloseBox, kEndOk}});
+    ExpectEndings<CNewAnalysisDlg>({{{"yesButton"}, kEndOk},
+                                    {kEnter, kEndOk},
+                                    {{"noButton"}, kEndCancel},
+                                    {kEscape, kEndCancel},
+                                    {kCloseBox, kEndCancel}});
+    ExpectEndings<CParameterSelectionDlg>(
+        {{{"nextButton"}, kEndOk}, {kEnter, kEndOk}, {kEscape, kEndCancel}, {kCloseBox, 0}});
+}
+
+// Each named control shows its text; nullptr names the window title.
+void ExpectTexts(QWidget& dialog, std::initializer_list<std::pair<const char*, const char*>> texts)
+{
+    for (const auto& [name, text] : texts) {
+        QObject* control = name ? &Child<QObject>(dialog, name) : &dialog;
+        const char* property = name ? "text" : "windowTitle";
+        EXPECT_EQ(control->property(property).toString(), QString::fromLatin1(text)) << name;
+    }
+}
+
+TEST(ScreenTexts, IntroNewAnalysisAndParameterSelection)
+{
+    CNewAnalysisDlg question;
+    ExpectTexts(question, {{nullptr, "TALO"},
+                           {"questionLabel", "Start a new DQO analysis?"},
+                           {"yesButton", "Yes"},
+                           {"noButton", "No"}});
+    CParameterSelectionDlg selection;
+    EXPECT_EQ(selection.findChildren<QPushButton*>().size(), 1); // no BACK, no SUMMARY
+    ExpectTexts(selection,
+                {{nullptr, "TALO - Parameter Selection"},
+                 {"meanRadio", "Population Mean"},
+                 {"proportionRadio", "Population Proportion"},
+                 {"onePopulationRadio", "One Population"},
+                 {"twoPopulationsRadio", "Two Populations"},
+                 {"nextButton", "NEXT >>"},
+                 {"noteLabel", "The parameter of interest should have been identified in Step 5, "
+                               "Develop a Decision Rule, of the DQO Process."}});
+    EXPECT_EQ(Child<QRadioButton>(selection, "meanRadio").parentWidget()->property("title"),
+              QStringLiteral("Select the Parameter of Interest"));
+    EXPECT_EQ(
+        Child<QRadioButton>(selection, "twoPopulationsRadio").parentWidget()->property("title"),
+        QStringLiteral("Select Number of Populations"));
+    CIntroDlg intro;
+    EXPECT_FALSE(Child<QLabel>(intro, "iconLabel").pixmap().isNull());
+    EXPECT_TRUE(Child<QLabel>(intro, "headingLabel").text().startsWith(QStringLiteral("DQO")));
+    ExpectTexts(
+        intro,
+        {{nullptr, "TALO"},
+         {"paragraph1Label",
+          "     TALO is a systematic planning tool to evaluate the feasibility of a project's Data "
+          "Quality Objectives based on cost and sample size. It computes sample sizes for several "
+          "basic data collection designs from the outputs of the DQO process, so that the user can "
+          "make an initial judgement about the feasibility of the decision error limits before a "
+          "statistician, or analyst familiar with statistical design, begins to optimize the "
+          "actual data collection design."},
+         {"paragraph2Label",
+          "     TALO assumes that the decision has been framed as a hypothesis test that will use "
+          "the data to draw conclusions with a level of statistical confidence chosen when the "
+          "DQOs were specified. It handles both one- and two-population hypothesis tests. For the "
+          "one-population cases it assumes that the action level is a fixed and known quantity "
+          "and that there is one infinite (or extremely large) population; for the two-population "
+          "cases it assumes that both populations are large and that the variability of each is "
+          "approximately equal."},
+         {"paragraph3Label",
+          "     The software does not take into account many technical considerations that arise "
+          "in the design of environmental sampling plans and therefore should not be used to "
+          "develop the optimal data collection design; the sample sizes computed by TALO are for "
+          "comparison purposes only, not the actual number of samples to be collected."}});
+}
+
+// The real modal loop and message box, without scripted seams.
+TEST(RealModalLoop, RefusedNextShowsAWarningBoxThenNextEndsExec)
+{
+    CValueDlg dialog;
+    // Ends every dialog still open, so that a broken test fails instead of hanging.
+    QTimer::singleShot(10000, &dialog, [] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* open = qobject_cast<QDialog*>(widget); open && open->isVisible())
+                open->done(0);
+    });
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("TALO - Input Validation Error"));
+            EXPECT_EQ(box->text(), QString::fromLatin1(kCheckMessage));
+            EXPECT_EQ(box->icon(), QMessageBox::Warning);
+            EXPECT_EQ(box->parentWidget(), &dialog);
+            box->button(QMessageBox::Ok)->click();
+            Child<QLineEdit>(dialog, "valueEdit").setText("9");
+            Child<QPushButton>(dialog, "nextButton").click();
+        });
+        // The empty field reads as 0 and is refused; returns once the box is answered.
+        Child<QPushButton>(dialog, "nextButton").click();
+    });
+
+    EXPECT_EQ(CPlatformSeams::Current().RunModal(dialog), kEndOk);
+    EXPECT_EQ(dialog.m_bNext, 1);
+}
+
+} // namespace

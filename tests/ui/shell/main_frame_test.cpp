@@ -1,0 +1,188 @@
+#include "ui/shell/main_frame.h"
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/scripted_seams.h"
+#include "ui/graph/talo_view.h"
+#include "ui/screens/intro_dlg.h"
+#include "ui/shell/help_window.h"
+#include "ui/shell/talo_app.h"
+#include "ui/talo_doc.h"
+
+namespace {
+
+QStringList Captions(const QWidget& menu)
+{
+    QStringList captions;
+    for (const QAction* action : menu.actions())
+        captions << action->text();
+    return captions;
+}
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_frame.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_frame));
+    }
+
+    template <typename T> T& Find(const char* name)
+    {
+        T* child = m_frame.findChild<T*>(name);
+        if (!child)
+            throw std::runtime_error(std::string("no child named ") + name);
+        return *child;
+    }
+
+    CScriptedSeams m_seams;
+    CTaloDoc m_doc;
+    CMainFrame m_frame{m_doc};
+};
+
+TEST_F(MainFrameTest, MenuCommandsHaveTheirCaptionsAndPrompts)
+{
+    EXPECT_EQ(Captions(*m_frame.menuBar()),
+              QStringList({"&DQO Summary", "&Copy Graph", "&Print Graph", "Print Pre&view",
+                           "&Save Graph", "&Help", "E&xit"}));
+    EXPECT_EQ(Captions(Find<QMenu>("helpMenu")),
+              QStringList({"&Contents", "&Support", "&About TALO"}));
+
+    const std::pair<const char*, const char*> prompts[] = {
+        {"dqoSummaryAction", "Bring up the interactive DQO summary screen"},
+        {"copyGraphAction", "Copy the Estimated Performance Curve to the Windows clipboard"},
+        {"aboutAction", "Display program information (see Readme file for help)"},
+    };
+    for (const auto& [name, prompt] : prompts)
+        EXPECT_EQ(Find<QAction>(name).statusTip(), QString::fromLatin1(prompt)) << name;
+    for (const char* name : {"printGraphAction", "printPreviewAction", "saveGraphAction",
+                             "helpContentsAction", "supportAction", "exitAction"})
+        EXPECT_EQ(Find<QAction>(name).statusTip(), QString()) << name;
+}
+
+TEST_F(MainFrameTest, PrintPreviewShowsThePage)
+{
+    bool previewed = false;
+    m_seams.scripts = {[&previewed](QDialog& dialog) {
+        previewed = dynamic_cast<QPrintPreviewDialog*>(&dialog) != nullptr;
+    }};
+    Find<QAction>("printPreviewAction").trigger();
+    EXPECT_TRUE(previewed);
+}
+
+TEST_F(MainFrameTest, BothCopyKeysCopyTheGraph)
+{
+    m_frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_frame));
+
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}) {
+        QGuiApplication::clipboard()->clear();
+        QTest::keySequence(&m_frame, keys);
+        EXPECT_EQ(QGuiApplication::clipboard()->image().size(), m_frame.View().size())
+            << keys.toString().toStdString();
+    }
+}
+
+TEST_F(MainFrameTest, ExitAndCloseAskOnceAndEndWithStatusOneOnlyOnOk)
+{
+    for (const bool exitCommand : {true, false}) {
+        for (const int answer : {kAnswerCancel, kAnswerOk}) {
+            SCOPED_TRACE(testing::Message()
+                         << "exit command " << exitCommand << ", answer " << answer);
+            m_seams.shown.clear();
+            m_seams.endStatuses.clear();
+            m_seams.answers = {answer};
+
+            if (exitCommand)
+                Find<QAction>("exitAction").trigger();
+            else
+                EXPECT_FALSE(m_frame.close());
+
+            ASSERT_EQ(m_seams.shown.size(), 1u);
+            EXPECT_EQ(m_seams.shown[0].title, QStringLiteral("TALO"));
+            EXPECT_EQ(m_seams.shown[0].text, QStringLiteral("Terminate DQO analysis?"));
+            EXPECT_EQ(m_seams.shown[0].buttons, MessageButtons::OkCancel);
+            EXPECT_EQ(m_seams.shown[0].owner, &m_frame);
+            EXPECT_EQ(m_seams.endStatuses,
+                      answer == kAnswerOk ? std::vector{1} : std::vector<int>{});
+        }
+    }
+}
+
+TEST_F(MainFrameTest, AboutAndSupportShowTheirTitlesIconAndTexts)
+{
+    const struct {
+        const char* action;
+        const char* title;
+        std::vector<const char*> texts;
+    } boxes[] = {
+        {"aboutAction", "About TALO", {"icon", "TALO for Windows Version 1.0   September 2001"}},
+        {"supportAction",
+         "TALO Support",
+         {"icon", "Questions regarding this software may be directed by E-mail to:",
+          "talo-support@talo.example"}},
+    };
+    for (const auto& box : boxes) {
+        QString title;
+        QStringList texts; // "icon" stands for a label showing a picture
+        m_seams.scripts = {[&](QDialog& dialog) {
+            title = dialog.windowTitle();
+            for (const QLabel* label : dialog.findChildren<QLabel*>())
+                texts << (label->pixmap().isNull() ? label->text() : QStringLiteral("icon"));
+        }};
+        Find<QAction>(box.action).trigger();
+        EXPECT_EQ(title, QString::fromLatin1(box.title));
+        for (const char* text : box.texts)
+            EXPECT_TRUE(texts.contains(QString::fromLatin1(text))) << text;
+    }
+}
+
+TEST_F(MainFrameTest, HelpContentsOpensTheHelpTextOnce)
+{
+    Find<QAction>("helpContentsAction").trigger();
+    Find<QAction>("helpContentsAction").trigger();
+
+    const QList<CHelpWindow*> windows = m_frame.findChildren<CHelpWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows[0]->isVisible());
+    const auto* browser = windows[0]->findChild<QTextBrowser*>();
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Terminate DQO analysis?")));
+}
+
+TEST(TaloStartUp, ShowsTheMainWindowThenTheIntroductionOnce)
+{
+    CScriptedSeams seams;
+    CTaloApp talo;
+    seams.scripts = {[&talo](QDialog& dialog) {
+        EXPECT_NE(dynamic_cast<CIntroDlg*>(&dialog), nullptr);
+        EXPECT_TRUE(talo.MainFrame().isVisible());
+        // Screens and boxes are light gray with black text; the main window is not.
+        EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(192, 192, 192));
+        EXPECT_EQ(dialog.palette().color(QPalette::WindowText), QColor(0, 0, 0));
+        EXPECT_NE(talo.MainFrame().palette().color(QPalette::Window), QColor(192, 192, 192));
+    }};
+
+    talo.InitInstance();
+
+    EXPECT_EQ(seams.modalRuns, 1);
+    EXPECT_FALSE(talo.Document().IsResultsReady());
+}
+
+} // namespace

@@ -1,0 +1,214 @@
+#include "ui/screens/talo_dialog.h"
+
+#include <algorithm>
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+
+#include "engine/messages.h"
+#include "ui/platform_seams.h"
+
+namespace {
+
+// Checks the button with the id; any other id leaves the group with no
+// button checked, which an exclusive group only allows while not exclusive.
+void SetCheckedId(QButtonGroup* group, int id)
+{
+    if (QAbstractButton* button = group->button(id)) {
+        button->setChecked(true);
+        return;
+    }
+    group->setExclusive(false);
+    for (QAbstractButton* button : group->buttons())
+        button->setChecked(false);
+    group->setExclusive(true);
+}
+
+} // namespace
+
+QPoint CentredTopLeft(int x, int y, int width, int height)
+{
+    return QPoint(std::max(0, x - width / 2), std::max(0, y - height / 2));
+}
+
+CTaloDialog::CTaloDialog(const QString& title, EscapeKey escapeKey, CloseBox closeBox,
+                         QWidget* parent)
+    : QDialog(parent), m_escapeKey(escapeKey), m_closeBox(closeBox)
+{
+    setWindowTitle(title);
+}
+
+void CTaloDialog::accept()
+{
+    CopyControlsToMembers();
+    const std::string message = CheckInputs();
+    if (!message.empty()) {
+        ReportFailedCheck(message);
+        return;
+    }
+    CopyControlsToMembers();
+    done(kEndOk);
+}
+
+void CTaloDialog::reject()
+{
+    if (m_escapeKey == EscapeKey::RunChecks)
+        accept();
+    else
+        done(kEndCancel);
+}
+
+void CTaloDialog::setVisible(bool visible)
+{
+    if (visible && !isVisible()) {
+        // Enter belongs to the screen's OK command whichever button has the
+        // focus, so no button may make itself the default on focus.
+        for (QPushButton* button : findChildren<QPushButton*>())
+            button->setAutoDefault(false);
+        CopyMembersToControls();
+        OnOpening();
+    }
+    QDialog::setVisible(visible);
+}
+
+void CTaloDialog::CopyControlsToMembers()
+{
+    for (const Binding& binding : m_bindings)
+        binding.toMember();
+}
+
+void CTaloDialog::CopyMembersToControls()
+{
+    for (const Binding& binding : m_bindings)
+        binding.toControl();
+}
+
+QString CTaloDialog::ValidationTitle() const
+{
+    return QString::fromLatin1(kTitleInputError);
+}
+
+void CTaloDialog::BindText(QLineEdit* edit, std::string* member)
+{
+    m_bindings.push_back({[edit, member] { *member = edit->text().toStdString(); },
+                          [edit, member] { edit->setText(QString::fromStdString(*member)); }});
+}
+
+void CTaloDialog::BindText(QLabel* label, std::string* member)
+{
+    m_bindings.push_back({[label, member] { *member = label->text().toStdString(); },
+                          [label, member] { label->setText(QString::fromStdString(*member)); }});
+}
+
+void CTaloDialog::BindRadio(QButtonGroup* group, int* member)
+{
+    m_bindings.push_back({[group, member] { *member = group->checkedId(); },
+                          [group, member] { SetCheckedId(group, *member); }});
+}
+
+QButtonGroup* CTaloDialog::MakeRadioGroup(std::initializer_list<RadioChoice> choices, int* member)
+{
+    auto* group = new QButtonGroup(this);
+    int id = 0;
+    for (const RadioChoice& choice : choices) {
+        auto* radio = new QRadioButton(choice.caption, this);
+        radio->setObjectName(choice.objectName);
+        group->addButton(radio, id++);
+    }
+    BindRadio(group, member);
+    return group;
+}
+
+QPushButton* CTaloDialog::MakeButton(const QString& caption, const QString& objectName)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(objectName);
+    return button;
+}
+
+QPushButton* CTaloDialog::MakeEndButton(const QString& caption, const QString& objectName,
+                                        int* flag)
+{
+    QPushButton* button = MakeButton(caption, objectName);
+    connect(button, &QPushButton::clicked, this, [this, flag] {
+        *flag = 1;
+        accept();
+    });
+    return button;
+}
+
+QPushButton* CTaloDialog::MakeNextButton()
+{
+    return MakeEndButton(QStringLiteral("NEXT >>"), QStringLiteral("nextButton"), &m_bNext);
+}
+
+QPushButton* CTaloDialog::MakeBackButton()
+{
+    return MakeEndButton(QStringLiteral("<< BACK"), QStringLiteral("backButton"), &m_bBack);
+}
+
+QPushButton* CTaloDialog::MakeSummaryButton()
+{
+    return MakeEndButton(QStringLiteral("SUMMARY"), QStringLiteral("summaryButton"), &m_bSummary);
+}
+
+QPushButton* CTaloDialog::MakeOkButton()
+{
+    return MakeEndButton(QStringLiteral("OK"), QStringLiteral("okButton"), &m_bOK);
+}
+
+QHBoxLayout* CTaloDialog::ButtonRow(std::initializer_list<QPushButton*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* button : buttons)
+        row->addWidget(button);
+    row->addStretch();
+    return row;
+}
+
+void CTaloDialog::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && modifiers == Qt::NoModifier) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event); // Esc ends up in reject()
+}
+
+void CTaloDialog::closeEvent(QCloseEvent* event)
+{
+    if (m_closeBox == CloseBox::ActsAsEscape) {
+        QDialog::closeEvent(event);
+        return;
+    }
+    // The screen stays open unless the answer ends the whole process.
+    event->ignore();
+    AskTerminate(this);
+}
+
+void CTaloDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous() && m_centre) {
+        // The whole window, frame included, is centred; move() places the frame.
+        const QSize frame = frameGeometry().size();
+        move(CentredTopLeft(m_centre->x(), m_centre->y(), frame.width(), frame.height()));
+    }
+}
+
+void CTaloDialog::ReportFailedCheck(const std::string& message)
+{
+    CPlatformSeams::Current().ShowMessage(this, ValidationTitle(), QString::fromStdString(message),
+                                          MessageIcon::Warning, MessageButtons::Ok);
+}
