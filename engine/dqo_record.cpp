@@ -88,7 +88,9 @@ void ApplyParameterDefaults(DQORecord& rec, int parameterCode)
 
 void FillCalculationBlock(DQORecord& rec)
 {
-    rec.nCalcParameter = rec.nParameter + 1;
+    // A code outside the four parameters gets no formula, so the engine
+    // reports it instead of overflowing on the 1-based calculation code.
+    rec.nCalcParameter = IsParameterCode(rec.nParameter) ? rec.nParameter + 1 : 0;
     rec.dCalcMaximum = rec.dMaximum;
     rec.dCalcMinimum = rec.dMinimum;
     rec.dCalcActionLevel = rec.dActionLevel;
@@ -141,6 +143,11 @@ const char* DesignName(int design)
     default:
         return "Stratified Sampling";
     }
+}
+
+bool IsParameterCode(int parameter)
+{
+    return parameter >= kOneMean && parameter <= kTwoProportion;
 }
 
 bool IsProportion(int parameter)

@@ -108,5 +108,6 @@ void SaveFirstDesignInputs(DQORecord& current, DQORecord& original);
 
 // The name of a design, and the kinds of parameter.
 const char* DesignName(int design); // "Simple Random Sampling", ...
+bool IsParameterCode(int parameter);
 bool IsProportion(int parameter);
 bool IsTwoSample(int parameter);

@@ -1,6 +1,7 @@
 #include "engine/stats/analysis.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <functional>
 
@@ -84,7 +85,16 @@ double CAnalysis::SizeWithinLimit(int limit, const std::function<double()>& real
         return x;
     AdjustTooLarge(limit);
     // With the adjusted limits the size is small; it is never adjusted twice.
-    return realSize();
+    return AdjustedSize(realSize());
+}
+
+// After the too-large adjustment both limits are 0.5, whose quantile the
+// approximation gives as -1.01e-7 instead of 0. The size is then 2 (per
+// stratum); the residue must not bring back a large size when the gray
+// region is narrow against the standard deviation.
+double CAnalysis::AdjustedSize(double x) const
+{
+    return m_bAdjusted ? std::min(x, 2.0) : x;
 }
 
 void CAnalysis::OneMeanSampleSize(double sd, int perStratum, int design)
@@ -96,9 +106,9 @@ void CAnalysis::OneMeanSampleSize(double sd, int perStratum, int design)
     const auto realSize = [&] { return squared() + 0.5 * ZAlpha() * ZAlpha(); };
     const int limit = design == kStratified ? StrataLimit() : kSampleSizeLimit;
     // A stratum's share is neither limited nor given the small-sample term.
-    const double x = perStratum == 1 ? squared() : SizeWithinLimit(limit, realSize);
+    const double x = perStratum == 1 ? AdjustedSize(squared()) : SizeWithinLimit(limit, realSize);
     m_rec.nCalcSamples = std::max(2, RoundSampleSize(x));
-    m_rec.dCalcSamples = squared();
+    m_rec.dCalcSamples = AdjustedSize(squared());
 }
 
 void CAnalysis::OneProportionSampleSize()
@@ -195,7 +205,7 @@ void CAnalysis::ComputePerformanceCurve()
             break;
         case kOneProportion:
             g = m_rec.nDesign == kStratified
-                    ? (a - x[i]) / (m_rec.dCalcUpper - m_rec.dCalcLower) * (ZBeta() + ZAlpha())
+                    ? (a - x[i]) / (m_rec.dCalcUpper - m_rec.dCalcLower) * GrayRegionZSpan()
                     : (a - x[i]) / std::pow(x[i] * (1.0 - x[i]) / m_rec.dCalcSamples, 0.5);
             break;
         case kTwoMean:
@@ -243,10 +253,13 @@ void CAnalysis::ComputeTwoSampleDesign()
     SelectErrorLimits();
     const double upper = m_rec.dErrorPoint[kRowUpper];
     const double lower = m_rec.dErrorPoint[kRowLower];
-    m_rec.nCalcSamples =
-        Parameter() == kTwoMean
-            ? TwoMeanSampleSize(m_rec.dSD, std::fabs(upper - lower), m_rec.dAlpha, m_rec.dBeta)
-            : TwoProportionSampleSize(upper, lower, m_rec.dAlpha, m_rec.dBeta);
+    const auto realSize = [&] {
+        return Parameter() == kTwoMean
+                   ? TwoMeanRealSize(m_rec.dSD, std::fabs(upper - lower), m_rec.dAlpha, m_rec.dBeta)
+                   : TwoProportionRealSize(upper, lower, m_rec.dAlpha, m_rec.dBeta);
+    };
+    // Two-sample sizes have no limit of their own, but must fit an int.
+    m_rec.nCalcSamples = TruncToInt(SizeWithinLimit(INT_MAX, realSize));
     ComputeCost();
 }
 
@@ -338,4 +351,5 @@ void CAnalysis::AdjustTooLarge(int limit)
     SpreadLowerLimit();
     SpreadUpperLimit();
     ReportTooLarge(limit);
+    m_bAdjusted = true;
 }

@@ -66,11 +66,14 @@ private:
     void SumStratumSamples();
     double CurveStandardError();
     double SizeWithinLimit(int limit, const std::function<double()>& realSize);
+    double AdjustedSize(double x) const;
+    double GrayRegionZSpan() const;
     void AdjustTooLarge(int limit);
     void ReportInternalError(const char* where);
 
     DQORecord& m_rec;
     Messages& m_messages;
+    bool m_bAdjusted = false; // the too-large adjustment was made in this pass
 };
 
 // The true values at which the performance curve is evaluated.

@@ -91,6 +91,14 @@ int CAnalysis::StratifiedMeanSampleSize()
     return m_rec.nCalcSamples > StrataLimit() ? 1 : 0;
 }
 
+// The stratified proportion's curve is a straight line in z through the two
+// gray-region limits. With both limits at 0.5 it is flat: the sum of their
+// quantiles, -2.02e-7 by the approximation, must not turn it around.
+double CAnalysis::GrayRegionZSpan() const
+{
+    return std::max(0.0, ZBeta() + ZAlpha());
+}
+
 int CAnalysis::StratifiedProportionSampleSize()
 {
     const double ratio = (ZBeta() + ZAlpha()) / (m_rec.dCalcUpper - m_rec.dCalcLower);
@@ -98,7 +106,7 @@ int CAnalysis::StratifiedProportionSampleSize()
     double exactTotal = 0;
     for (int h = 0; h < StrataCount(); ++h) {
         const double p = m_rec.dStratumValue[h];
-        m_rec.dStratumExact[h] = c * p * (1.0 - p) * m_rec.dStratumWeight[h];
+        m_rec.dStratumExact[h] = AdjustedSize(c * p * (1.0 - p) * m_rec.dStratumWeight[h]);
         m_rec.nStratumSamples[h] = std::max(2, RoundSampleSize(m_rec.dStratumExact[h]));
         exactTotal += m_rec.dStratumExact[h];
     }

@@ -108,9 +108,8 @@ int CAnalysis::check_fneg(int row, double se, int design)
         g = gap / se;
         break;
     case kOneProportion:
-        g = design == kStratified
-                ? gap / (m_rec.dCalcUpper - m_rec.dCalcLower) * (ZBeta() + ZAlpha())
-                : gap / std::sqrt(x * (1.0 - x) / m_rec.dCalcSamples);
+        g = design == kStratified ? gap / (m_rec.dCalcUpper - m_rec.dCalcLower) * GrayRegionZSpan()
+                                  : gap / std::sqrt(x * (1.0 - x) / m_rec.dCalcSamples);
         break;
     case kTwoMean: {
         const double fromAl =

@@ -11,19 +11,29 @@ int RoundSampleSize(double x)
     return TruncToInt(x - whole > 0.05 ? whole + 1.0 : whole);
 }
 
-int TwoMeanSampleSize(double sd, double delta, double alpha, double beta)
+double TwoMeanRealSize(double sd, double delta, double alpha, double beta)
 {
     // The factor 1.16 corrects the normal approximation for small samples.
     const double za = NormalQuantile(alpha);
     const double ratio = (za + NormalQuantile(beta)) * sd / delta;
-    return TruncToInt(std::ceil(1.16 * (2.0 * ratio * ratio + 0.25 * za * za)));
+    return std::ceil(1.16 * (2.0 * ratio * ratio + 0.25 * za * za));
+}
+
+double TwoProportionRealSize(double p1, double p2, double alpha, double beta)
+{
+    // 0.375 is 2 p(1 - p) at p = 0.25, whatever the two proportions are.
+    const double ratio = (NormalQuantile(alpha) + NormalQuantile(beta)) / (p1 - p2);
+    return std::ceil(0.375 * ratio * ratio);
+}
+
+int TwoMeanSampleSize(double sd, double delta, double alpha, double beta)
+{
+    return TruncToInt(TwoMeanRealSize(sd, delta, alpha, beta));
 }
 
 int TwoProportionSampleSize(double p1, double p2, double alpha, double beta)
 {
-    // 0.375 is 2 p(1 - p) at p = 0.25, whatever the two proportions are.
-    const double ratio = (NormalQuantile(alpha) + NormalQuantile(beta)) / (p1 - p2);
-    return TruncToInt(std::ceil(0.375 * ratio * ratio));
+    return TruncToInt(TwoProportionRealSize(p1, p2, alpha, beta));
 }
 
 double TwoMeanPower(double sd, double delta, double alpha, int n)
