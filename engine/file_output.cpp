@@ -26,16 +26,17 @@ bool WriteAll(int fd, const std::string& bytes)
 }
 
 // Writes and closes; a full disk may only show at the close.
-bool WriteAndClose(int fd, const std::string& bytes)
+FileWrite WriteAndClose(int fd, const std::string& bytes)
 {
     const bool written = WriteAll(fd, bytes);
-    return ::close(fd) == 0 && written;
+    const bool closed = ::close(fd) == 0;
+    return written && closed ? FileWrite::kWritten : FileWrite::kWriteFailed;
 }
 
-bool WriteDirectly(const std::string& path, int flags, const std::string& bytes)
+FileWrite WriteDirectly(const std::string& path, int flags, const std::string& bytes)
 {
     const int fd = ::open(path.c_str(), flags | O_WRONLY | O_CLOEXEC, 0666);
-    return fd >= 0 && WriteAndClose(fd, bytes);
+    return fd < 0 ? FileWrite::kOpenFailed : WriteAndClose(fd, bytes);
 }
 
 std::string ResolvedPath(const std::string& path)
@@ -71,29 +72,29 @@ int CreateTemporary(const std::string& target, std::string& name)
     return -1;
 }
 
-bool ReplaceFile(const std::string& target, const std::string& bytes)
+FileWrite ReplaceFile(const std::string& target, const std::string& bytes)
 {
     std::string temporary;
     const int fd = CreateTemporary(target, temporary);
     if (fd < 0)
-        return false;
+        return FileWrite::kOpenFailed;
     struct stat old {};
     if (::stat(target.c_str(), &old) == 0)
         ::fchmod(fd, old.st_mode & 07777);
     const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (written && closed && ::rename(temporary.c_str(), target.c_str()) == 0)
-        return true;
+        return FileWrite::kWritten;
     ::unlink(temporary.c_str());
-    return false;
+    return FileWrite::kWriteFailed;
 }
 
 } // namespace
 
-bool WriteFileWhole(const std::string& path, const std::string& bytes)
+FileWrite WriteFileWhole(const std::string& path, const std::string& bytes)
 {
     if (path.empty())
-        return false;
+        return FileWrite::kOpenFailed;
     struct stat target {};
     const bool exists = ::stat(path.c_str(), &target) == 0;
     // A folder is refused by open; a device or a pipe is written, not replaced.
@@ -108,7 +109,7 @@ bool WriteFileWhole(const std::string& path, const std::string& bytes)
     return ReplaceFile(isLink ? ResolvedPath(path) : path, bytes);
 }
 
-bool AppendToFile(const std::string& path, const std::string& bytes)
+FileWrite AppendToFile(const std::string& path, const std::string& bytes)
 {
-    return !path.empty() && WriteDirectly(path, O_CREAT | O_APPEND, bytes);
+    return path.empty() ? FileWrite::kOpenFailed : WriteDirectly(path, O_CREAT | O_APPEND, bytes);
 }

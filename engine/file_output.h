@@ -6,13 +6,15 @@
 // is never reported as success. Paths are byte strings, passed to the system
 // as they are.
 
+enum class FileWrite { kWritten, kOpenFailed, kWriteFailed };
+
 // Replaces the file at path with bytes, whole or not at all: a regular file
 // (or a new one) is written to a temporary file beside it, flushed to disk
 // and renamed over it, so that a failed write leaves the old file as it was.
 // A path naming a device, a FIFO or a socket (also through a symbolic link)
 // is written into directly and never replaced by a regular file.
-bool WriteFileWhole(const std::string& path, const std::string& bytes);
+FileWrite WriteFileWhole(const std::string& path, const std::string& bytes);
 
 // Appends bytes to path (created when missing), checking every write and
 // the close.
-bool AppendToFile(const std::string& path, const std::string& bytes);
+FileWrite AppendToFile(const std::string& path, const std::string& bytes);

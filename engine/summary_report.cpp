@@ -4,6 +4,7 @@
 #include <new>
 
 #include "engine/dqo_record.h"
+#include "engine/file_output.h"
 #include "engine/messages.h"
 #include "engine/number_text.h"
 
@@ -108,21 +109,18 @@ std::string LimitsTable(const DQORecord& rec)
     return text + "\n";
 }
 
-enum class WriteOutcome { kWritten, kOpenFailed, kWriteFailed };
-
-// A full disk or a lost device shows only at the flush or the close, so
-// both are checked.
-WriteOutcome WriteThrough(std::ofstream& stream, const std::string& path, const std::string& text,
-                          bool append)
+// Later saves append through the report's stream; a full disk or a lost
+// device shows only at the flush or the close, so both are checked.
+FileWrite AppendThrough(std::ofstream& stream, const std::string& path, const std::string& text)
 {
-    stream.open(path, std::ios::out | (append ? std::ios::app : std::ios::trunc));
+    stream.open(path, std::ios::out | std::ios::app);
     if (!stream.is_open())
-        return WriteOutcome::kOpenFailed;
+        return FileWrite::kOpenFailed;
     stream << text;
     stream.flush();
     const bool written = stream.good();
     stream.close();
-    return written && !stream.fail() ? WriteOutcome::kWritten : WriteOutcome::kWriteFailed;
+    return written && !stream.fail() ? FileWrite::kWritten : FileWrite::kWriteFailed;
 }
 
 } // namespace
@@ -141,8 +139,8 @@ std::string FormatSummaryReport(const DQORecord& rec)
 
 bool WriteTextFile(const std::string& path, const std::string& text, bool append)
 {
-    std::ofstream stream;
-    return WriteThrough(stream, path, text, append) == WriteOutcome::kWritten;
+    const FileWrite outcome = append ? AppendToFile(path, text) : WriteFileWhole(path, text);
+    return outcome == FileWrite::kWritten;
 }
 
 int CReportFile::Save(const DQORecord& rec, FilePrompt& prompt, Messages& messages)
@@ -150,12 +148,14 @@ int CReportFile::Save(const DQORecord& rec, FilePrompt& prompt, Messages& messag
     const bool append = m_pReportStream != nullptr;
     if (!append && !CreateStream(prompt, messages))
         return 0;
-    const WriteOutcome outcome =
-        WriteThrough(*m_pReportStream, m_strReportPath, FormatSummaryReport(rec), append);
-    if (outcome == WriteOutcome::kWritten)
+    // The first save replaces the chosen file whole, so a failure leaves it as it was.
+    const std::string block = FormatSummaryReport(rec);
+    const FileWrite outcome = append ? AppendThrough(*m_pReportStream, m_strReportPath, block)
+                                     : WriteFileWhole(m_strReportPath, block);
+    if (outcome == FileWrite::kWritten)
         return 1;
     // The stream and the path stay, so the next save appends to the same file.
-    messages.Show(kTitleTalo, outcome == WriteOutcome::kOpenFailed ? kCannotOpen : kCannotWrite,
+    messages.Show(kTitleTalo, outcome == FileWrite::kOpenFailed ? kCannotOpen : kCannotWrite,
                   MessageIcon::Warning);
     return 0;
 }

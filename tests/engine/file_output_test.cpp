@@ -53,20 +53,20 @@ private:
 TEST(FileOutputTest, ReplacesWholeAndKeepsTheOldFileWhenAWriteFails)
 {
     const std::string path = TempPath("whole.txt");
-    ASSERT_TRUE(WriteFileWhole(path, "old"));
+    ASSERT_EQ(WriteFileWhole(path, "old"), FileWrite::kWritten);
     ::chmod(path.c_str(), 0640);
-    ASSERT_TRUE(WriteFileWhole(path, "new text"));
+    ASSERT_EQ(WriteFileWhole(path, "new text"), FileWrite::kWritten);
     EXPECT_EQ(ReadFile(path), "new text");
     struct stat st {};
     ::stat(path.c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
     {
         FileSizeLimit full(4);
-        EXPECT_FALSE(WriteFileWhole(path, "far too long to fit"));
-        EXPECT_FALSE(AppendToFile(path, "far too long to fit"));
+        EXPECT_EQ(WriteFileWhole(path, "far too long to fit"), FileWrite::kWriteFailed);
+        EXPECT_EQ(AppendToFile(path, "far too long to fit"), FileWrite::kWriteFailed);
     }
     EXPECT_EQ(ReadFile(path), "new text");
-    EXPECT_FALSE(WriteFileWhole(TempPath("missing/folder.txt"), "x"));
+    EXPECT_EQ(WriteFileWhole(TempPath("missing/folder.txt"), "x"), FileWrite::kOpenFailed);
 }
 
 TEST(FileOutputTest, LinksStayAndDevicesAreWrittenNotReplaced)
@@ -79,20 +79,20 @@ TEST(FileOutputTest, LinksStayAndDevicesAreWrittenNotReplaced)
     ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
     ASSERT_EQ(::symlink("/dev/null", deviceLink.c_str()), 0);
 
-    EXPECT_TRUE(WriteFileWhole(link, "through the link"));
+    EXPECT_EQ(WriteFileWhole(link, "through the link"), FileWrite::kWritten);
     EXPECT_TRUE(IsLink(link));
     EXPECT_EQ(ReadFile(target), "through the link");
 
-    EXPECT_TRUE(WriteFileWhole(deviceLink, "discarded"));
+    EXPECT_EQ(WriteFileWhole(deviceLink, "discarded"), FileWrite::kWritten);
     EXPECT_TRUE(IsLink(deviceLink));
-    EXPECT_FALSE(WriteFileWhole("/dev/full", "no room"));
-    EXPECT_FALSE(AppendToFile("/dev/full", "no room"));
+    EXPECT_EQ(WriteFileWhole("/dev/full", "no room"), FileWrite::kWriteFailed);
+    EXPECT_EQ(AppendToFile("/dev/full", "no room"), FileWrite::kWriteFailed);
 }
 
 TEST(FileOutputTest, AppendAddsToTheEnd)
 {
     const std::string path = TempPath("append.txt");
-    ASSERT_TRUE(WriteFileWhole(path, "one\n"));
-    EXPECT_TRUE(AppendToFile(path, "two\n"));
+    ASSERT_EQ(WriteFileWhole(path, "one\n"), FileWrite::kWritten);
+    EXPECT_EQ(AppendToFile(path, "two\n"), FileWrite::kWritten);
     EXPECT_EQ(ReadFile(path), "one\ntwo\n");
 }
