@@ -1,28 +1,31 @@
-#include <gtest/gtest.h>
+#include <string>
 
-#include <cmath>
+#include <gtest/gtest.h>
 
 #include "engine/analysis_pass.h"
 #include "engine/stats/analysis.h"
-#include "engine/stats/normal.h"
+#include "tests/engine/stats/designed_records.h"
 #include "tests/support/recording_messages.h"
-#include "tests/support/records.h"
 
 namespace {
 
 struct LimitCase {
     const char* name;
     int parameter;
+    int design;
     int baseline;
-    int row;      // ErrorRow of the additional point
-    double point; // its value
+    int row; // the one additional row in force
+    double point;
     float limit;
     int notSatisfied;
 };
 
-DQORecord WithAdditionalPoint(const LimitCase& c)
+class AdditionalLimitTest : public ::testing::TestWithParam<LimitCase> {};
+
+TEST_P(AdditionalLimitTest, FlagsOnlyTheRowThatIsNotMet)
 {
-    DQORecord rec = StartingRecord(c.parameter, c.baseline);
+    const LimitCase& c = GetParam();
+    DQORecord rec = DesignedRecord(c.parameter, c.design, c.baseline);
     double* points[kErrorRows] = {&rec.dBelow1, &rec.dBelow2, nullptr,
                                   nullptr,      &rec.dAbove1, &rec.dAbove2};
     float* limits[kErrorRows] = {&rec.fBelow1Limit, &rec.fBelow2Limit, nullptr,
@@ -30,103 +33,71 @@ DQORecord WithAdditionalPoint(const LimitCase& c)
     *points[c.row] = c.point;
     *limits[c.row] = c.limit;
     FillCalculationBlock(rec);
-    return rec;
-}
-
-int FlagOfRow(int row)
-{
-    switch (row) {
-    case kRowBelow1:
-        return 0;
-    case kRowBelow2:
-        return 1;
-    case kRowAbove1:
-        return 2;
-    default:
-        return 3;
-    }
-}
-
-class AdditionalLimitTest : public ::testing::TestWithParam<LimitCase> {};
-
-TEST_P(AdditionalLimitTest, FlagsOnlyTheRowThatIsNotMet)
-{
-    const LimitCase& c = GetParam();
-    DQORecord rec = WithAdditionalPoint(c);
     RecordingMessages messages;
     ComputeAnalysisPass(rec, messages);
+
+    const int flagged = c.row < kRowLower ? c.row : c.row - 2; // the flag of the row
     for (int k = 0; k < kAdditionalRows; ++k)
-        EXPECT_EQ(rec.bNotSatisfied[k], k == FlagOfRow(c.row) ? c.notSatisfied : 0) << k;
+        EXPECT_EQ(rec.bNotSatisfied[k], k == flagged ? c.notSatisfied : 0) << k;
     EXPECT_TRUE(messages.shown.empty());
 }
 
-// Starting designs: mean n = 13 (gray region 50-75, sd 16.67), proportion
-// n = 76 (0.5-0.75), two-sample mean n = 91 (0-5), two-sample proportion
-// n = 33 (0-0.5). Ho <= puts rows below the gray region on the false
-// rejection side; Ho >= puts the rows above on it.
-INSTANTIATE_TEST_SUITE_P(
-    Rows, AdditionalLimitTest,
-    ::testing::Values(
-        // False rejection rows: the size the limit needs against the design's.
-        LimitCase{"MeanFrFarMet", kOneMean, kBaselineAtMost, kRowBelow1, 20, 0.01f, 0},
-        LimitCase{"MeanFrNearNotMet", kOneMean, kBaselineAtMost, kRowBelow2, 45, 0.001f, 1},
-        LimitCase{"MeanFrAboveNotMet", kOneMean, kBaselineAtLeast, kRowAbove1, 30, 0.001f, 1},
-        LimitCase{"MeanFrAboveMet", kOneMean, kBaselineAtLeast, kRowAbove2, 80, 0.01f, 0},
-        // False acceptance rows: the error rate at the point against the limit.
-        LimitCase{"MeanFaFarMet", kOneMean, kBaselineAtMost, kRowAbove2, 95, 0.001f, 0},
-        LimitCase{"MeanFaNearNotMet", kOneMean, kBaselineAtMost, kRowAbove1, 70, 0.01f, 1},
-        LimitCase{"MeanFaBelowNotMet", kOneMean, kBaselineAtLeast, kRowBelow2, 30, 0.01f, 1},
-        LimitCase{"PropFrMet", kOneProportion, kBaselineAtMost, kRowBelow1, 0.3, 0.01f, 0},
-        LimitCase{"PropFrNotMet", kOneProportion, kBaselineAtMost, kRowBelow2, 0.48, 0.001f, 1},
-        LimitCase{"PropFaNotMet", kOneProportion, kBaselineAtMost, kRowAbove1, 0.7, 0.01f, 1},
-        LimitCase{"PropFaMet", kOneProportion, kBaselineAtMost, kRowAbove2, 0.95, 0.01f, 0},
-        LimitCase{"TwoMeanFrMet", kTwoMean, kBaselineAtMost, kRowBelow1, -10, 0.01f, 0},
-        LimitCase{"TwoMeanFrNotMet", kTwoMean, kBaselineAtMost, kRowBelow2, -1, 0.0001f, 1},
-        LimitCase{"TwoMeanFaNotMet", kTwoMean, kBaselineAtMost, kRowAbove1, 4, 0.01f, 1},
-        LimitCase{"TwoMeanFaMet", kTwoMean, kBaselineAtMost, kRowAbove2, 15, 0.01f, 0},
-        LimitCase{"TwoPropFrMet", kTwoProportion, kBaselineAtMost, kRowBelow1, -0.5, 0.01f, 0},
-        LimitCase{"TwoPropFaNotMet", kTwoProportion, kBaselineAtMost, kRowAbove1, 0.45, 0.01f, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+// Designs: mean n = 13 (gray region 50-75, sd 16.67), composite 7, strata
+// 11 + 21; proportion 76 (0.5-0.75), strata 35 + 34; two-sample mean 91 (0-5),
+// two-sample proportion 33 (0-0.5). With Ho >= the gray region lies below the
+// action level. Sizes and rates a row needs were worked out by hand from the
+// closed formulas of the checks.
+constexpr int kSR = kSimpleRandom;
+constexpr int kAtMost = kBaselineAtMost;
+constexpr int kAtLeast = kBaselineAtLeast;
 
-TEST(AdditionalLimitTest, RateWithinTheToleranceIsSatisfied)
-{
-    // A false acceptance row whose rate exceeds its limit by less than 0.001
-    // is met; by more it is not.
-    LimitCase c{"", kOneMean, kBaselineAtMost, kRowAbove1, 70, 0.01f, 0};
-    DQORecord rec = WithAdditionalPoint(c);
-    RecordingMessages messages;
-    ComputeAnalysisPass(rec, messages);
-    // Above the gray region the rate is P(deciding "not greater") at 70 with n = 13.
-    const double rate =
-        NormalCdf((50.0 - 70.0) / (16.67 / std::sqrt(13.0)) + NormalQuantile(0.01f));
-    for (double excess : {0.0009, 0.0011}) {
-        rec.dErrorLimit[kRowAbove1] = rate - excess;
-        EXPECT_EQ(CAnalysis(rec, messages).CheckAdditionalLimit(kRowAbove1, kSimpleRandom),
-                  excess > 0.001 ? 1 : 0)
-            << excess;
-    }
-}
+const LimitCase kLimits[] = {
+    // False rejection rows: the size the limit needs against the design's.
+    {"MeanFrMet", kOneMean, kSR, kAtMost, kRowBelow1, 20, 0.01f, 0},       // needs 5
+    {"MeanFrNotMet", kOneMean, kSR, kAtMost, kRowBelow2, 45, 0.001f, 1},   // needs 14
+    {"MeanFrAtLeast", kOneMean, kSR, kAtLeast, kRowAbove1, 55, 0.001f, 1}, // needs 14
+    // False acceptance rows: the rate at the point, 0.0228035, against the
+    // limit with a tolerance of 0.001.
+    {"MeanFaWithinTolerance", kOneMean, kSR, kAtMost, kRowAbove1, 70, 0.0219035f, 0},
+    {"MeanFaBeyondTolerance", kOneMean, kSR, kAtMost, kRowAbove1, 70, 0.0217035f, 1},
+    {"MeanFaAtLeast", kOneMean, kSR, kAtLeast, kRowBelow2, 20, 0.01f, 0},     // rate 1.6e-5
+    {"CompositeFr", kOneMean, kComposite, kAtMost, kRowBelow1, 40, 0.01f, 0}, // needs 5 of 7
+    {"CompositeFa", kOneMean, kComposite, kAtMost, kRowAbove1, 70, 0.01f, 0}, // rate 0.0067
+    // Strata: each stratum's need against its own size.
+    {"StrataFrMet", kOneMean, kStratified, kAtMost, kRowBelow1, 47, 0.002f, 0},
+    {"StrataFrNotMet", kOneMean, kStratified, kAtMost, kRowBelow2, 49, 0.005f, 1}, // 22 > 21
+    {"StrataFaMet", kOneMean, kStratified, kAtMost, kRowAbove1, 70, 0.081f, 0},    // rate 0.081347
+    {"StrataFaNotMet", kOneMean, kStratified, kAtMost, kRowAbove2, 70, 0.08f, 1},
+    {"PropFrMet", kOneProportion, kSR, kAtMost, kRowBelow1, 0.3, 0.01f, 0},      // needs 22
+    {"PropFrNotMet", kOneProportion, kSR, kAtMost, kRowBelow2, 0.48, 0.001f, 1}, // needs 90
+    {"PropFaNotMet", kOneProportion, kSR, kAtMost, kRowAbove1, 0.7, 0.01f, 1},   // rate 0.0717
+    {"PropFaMet", kOneProportion, kSR, kAtMost, kRowAbove2, 0.95, 0.01f, 0},
+    {"PropFaAtLeast", kOneProportion, kSR, kAtLeast, kRowBelow2, 0.3, 0.01f, 1},
+    {"PropStrataFrMet", kOneProportion, kStratified, kAtMost, kRowBelow1, 0.47, 0.002f, 0},
+    {"PropStrataFrNotMet", kOneProportion, kStratified, kAtMost, kRowBelow2, 0.45, 0.0005f,
+     1}, // 36 > 35
+    {"PropStrataFaMet", kOneProportion, kStratified, kAtMost, kRowAbove1, 0.7, 0.081f, 0},
+    {"PropStrataFaNotMet", kOneProportion, kStratified, kAtMost, kRowAbove2, 0.7, 0.08f, 1},
+    {"TwoMeanFrMet", kTwoMean, kSR, kAtMost, kRowBelow1, -10, 0.01f, 0},             // needs 12
+    {"TwoMeanFrNotMet", kTwoMean, kSR, kAtMost, kRowBelow2, -1, 0.0001f, 1},         // needs 109
+    {"TwoMeanFaNotMet", kTwoMean, kSR, kAtMost, kRowAbove1, 4, 0.01f, 1},            // needs 142
+    {"TwoMeanFaMet", kTwoMean, kSR, kAtMost, kRowAbove2, 15, 0.01f, 0},              // needs 12
+    {"TwoMeanFaAtLeast", kTwoMean, kSR, kAtLeast, kRowBelow2, -4, 0.01f, 1},         // needs 142
+    {"TwoPropFrMet", kTwoProportion, kSR, kAtMost, kRowBelow1, -0.5, 0.01f, 0},      // needs 9
+    {"TwoPropFaNotMet", kTwoProportion, kSR, kAtMost, kRowAbove1, 0.45, 0.01f, 1},   // needs 41
+    {"TwoPropFrAtLeast", kTwoProportion, kSR, kAtLeast, kRowAbove1, 0.1, 0.001f, 0}, // needs 31
+};
 
-TEST(AdditionalLimitTest, BoundRowsAreAlwaysMet)
-{
-    DQORecord rec = StartingRecord(kOneMean);
-    RecordingMessages messages;
-    ComputeAnalysisPass(rec, messages);
-    CAnalysis analysis(rec, messages);
-    EXPECT_EQ(analysis.CheckAdditionalLimit(kRowLower, kSimpleRandom), 0);
-    EXPECT_EQ(analysis.CheckAdditionalLimit(kRowUpper, kSimpleRandom), 0);
-}
+INSTANTIATE_TEST_SUITE_P(Rows, AdditionalLimitTest, ::testing::ValuesIn(kLimits),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-TEST(AdditionalLimitTest, UnknownParameterIsAnInternalError)
+TEST(AdditionalLimitTest, UnknownParameterIsAnInternalErrorAndCountsAsMet)
 {
     DQORecord rec = StartingRecord(kOneMean);
     RecordingMessages messages;
     ComputeAnalysisPass(rec, messages);
     rec.nCalcParameter = 7;
-    rec.dErrorPoint[kRowBelow1] = 20;
-    rec.dErrorLimit[kRowBelow1] = 0.01;
-    rec.dErrorPoint[kRowAbove1] = 90;
-    rec.dErrorLimit[kRowAbove1] = 0.01;
+    rec.dErrorLimit[kRowBelow1] = rec.dErrorLimit[kRowAbove1] = 0.01;
     CAnalysis analysis(rec, messages);
     EXPECT_EQ(analysis.check_fpos(kRowBelow1, 16.67), 0);
     EXPECT_EQ(analysis.check_fneg(kRowAbove1, 4.6, kSimpleRandom), 0);
@@ -135,25 +106,6 @@ TEST(AdditionalLimitTest, UnknownParameterIsAnInternalError)
     EXPECT_EQ(messages.shown[0].text, "m_dqoCurrent.nParameter = 6 in check_fpos");
     EXPECT_EQ(messages.shown[1].text, "m_dqoCurrent.nParameter = 6 in check_fneg");
     EXPECT_EQ(messages.shown[1].icon, MessageIcon::Warning);
-}
-
-TEST(StrataFalseRejectionTest, ComparesEachStratumWithItsAllocation)
-{
-    DQORecord rec = StartingRecord(kOneMean);
-    rec.nDesign = kStratified;
-    rec.nStrata = 2;
-    rec.dStratumValue[0] = rec.dStratumValue[1] = 16.67;
-    rec.dStratumWeight[0] = 0.5;
-    rec.dStratumWeight[1] = 0.5;
-    rec.dBelow1 = 20;
-    rec.fBelow1Limit = 0.01f;
-    rec.dBelow2 = 49;
-    rec.fBelow2Limit = 0.0001f;
-    FillCalculationBlock(rec);
-    RecordingMessages messages;
-    ComputeAnalysisPass(rec, messages);
-    EXPECT_EQ(rec.bNotSatisfied[0], 0);
-    EXPECT_EQ(rec.bNotSatisfied[1], 1);
 }
 
 } // namespace

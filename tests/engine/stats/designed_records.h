@@ -1,0 +1,35 @@
+#pragma once
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "tests/support/records.h"
+
+// Strata with these standard deviations (or proportions) and weights.
+inline void SetStrata(DQORecord& rec, std::initializer_list<double> values,
+                      std::initializer_list<double> weights)
+{
+    rec.nDesign = kStratified;
+    rec.nStrata = static_cast<int>(values.size());
+    std::copy(values.begin(), values.end(), rec.dStratumValue);
+    std::copy(weights.begin(), weights.end(), rec.dStratumWeight);
+}
+
+// The starting record of a parameter under a design: composites of four
+// aliquots at a measurement-to-total ratio of 0.5; two strata of equal weight
+// with standard deviations 20 and 40, or proportions 0.5 and 0.2 weighted 0.4
+// and 0.6.
+inline DQORecord DesignedRecord(int parameter, int design, int baseline = kBaselineAtMost)
+{
+    DQORecord rec = StartingRecord(parameter, baseline);
+    rec.nDesign = design;
+    if (design == kComposite) {
+        rec.dSDRatio = 0.5;
+        rec.nAliquots = 4;
+    }
+    if (design == kStratified && parameter == kOneMean)
+        SetStrata(rec, {20, 40}, {0.5, 0.5});
+    else if (design == kStratified)
+        SetStrata(rec, {0.5, 0.2}, {0.4, 0.6});
+    return rec;
+}
