@@ -1,53 +1,50 @@
+#include "engine/analysis_pass.h"
+
+#include <string>
+
 #include <gtest/gtest.h>
 
-#include "engine/analysis_pass.h"
 #include "tests/support/recording_messages.h"
 #include "tests/support/records.h"
 
 namespace {
 
-TEST(ComputeAnalysisPassTest, StartingAnalysisResults)
-{
-    DQORecord rec = StartingRecord(kOneMean);
-    RecordingMessages messages;
-    ComputeAnalysisPass(rec, messages);
-    EXPECT_EQ(rec.nSamples, 13);
-    EXPECT_DOUBLE_EQ(rec.dTotalCost, 13650.0);
-    EXPECT_EQ(rec.plotSpec.nPoints, 101);
-    EXPECT_EQ(rec.plotSpec.dValues[50], rec.dCurve[50]);
-    EXPECT_TRUE(messages.shown.empty());
-}
-
 struct TypedRate {
     const char* name;
+    int parameter;
     int baseline;
-    float expectedLower;
-    float expectedUpper; // a negative value: the achieved rate goes here
+    int typed;
+    float rate; // the achieved rate that becomes the false acceptance limit
 };
 
 class ApplyTypedSamplesTest : public ::testing::TestWithParam<TypedRate> {};
 
-TEST_P(ApplyTypedSamplesTest, AchievedRateBecomesTheFalseAcceptanceLimit)
+TEST_P(ApplyTypedSamplesTest, RateBecomesTheLimitThatYieldsTheTypedSize)
 {
     const TypedRate& c = GetParam();
-    DQORecord rec = StartingRecord(kOneMean, c.baseline);
+    DQORecord rec = StartingRecord(c.parameter, c.baseline);
     RecordingMessages messages;
     ComputeAnalysisPass(rec, messages);
-    AcceptTypedSamplesAndCost(rec, 10, rec.dTotalCost);
-    ASSERT_EQ(rec.bSamplesChanged, 1);
+    AcceptTypedSamplesAndCost(rec, c.typed, rec.dTotalCost);
     ApplyTypedSamples(rec, messages);
 
-    const float achieved = static_cast<float>(rec.dBeta);
-    EXPECT_NEAR(achieved, 0.0424f, 5e-5f);
-    EXPECT_EQ(rec.fLimitAtLower, c.expectedLower < 0 ? achieved : c.expectedLower);
-    EXPECT_EQ(rec.fLimitAtUpper, c.expectedUpper < 0 ? achieved : c.expectedUpper);
+    const bool atMost = c.baseline == kBaselineAtMost;
+    EXPECT_NEAR(atMost ? rec.fLimitAtUpper : rec.fLimitAtLower, c.rate, 5e-5f);
+    EXPECT_EQ(atMost ? rec.fLimitAtLower : rec.fLimitAtUpper, 0.01f);
     EXPECT_EQ(rec.bSamplesChanged, 0);
+    FillCalculationBlock(rec);
+    ComputeAnalysisPass(rec, messages);
+    EXPECT_NEAR(rec.nSamples, c.typed, 1); // or the size next to it after rounding
+    EXPECT_TRUE(messages.shown.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Baselines, ApplyTypedSamplesTest,
-                         ::testing::Values(TypedRate{"AtMost", kBaselineAtMost, 0.01f, -1},
-                                           TypedRate{"AtLeast", kBaselineAtLeast, -1, 0.01f}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// The two-sample rate 0.1325 was computed by hand from the power formula.
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, ApplyTypedSamplesTest,
+    ::testing::Values(TypedRate{"AtMost", kOneMean, kBaselineAtMost, 10, 0.0424f},
+                      TypedRate{"AtLeast", kOneMean, kBaselineAtLeast, 10, 0.0424f},
+                      TypedRate{"TwoMean", kTwoMean, kBaselineAtMost, 50, 0.1325f}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ApplyTypedSamplesTest, NothingAskedNothingChanged)
 {
@@ -56,7 +53,6 @@ TEST(ApplyTypedSamplesTest, NothingAskedNothingChanged)
     ComputeAnalysisPass(rec, messages);
     ApplyTypedSamples(rec, messages);
     EXPECT_EQ(rec.fLimitAtUpper, 0.01f);
-    EXPECT_TRUE(messages.shown.empty());
 }
 
 struct TypedCost {
@@ -64,10 +60,10 @@ struct TypedCost {
     int parameter;
     int design;
     int fieldCostTotal;
+    float fieldCost;
     int typedSamples; // -1: the number shown is left as it is
     double typedCost; // -1: the cost shown is left as it is
-    int changed;
-    int userSamples;
+    int userSamples;  // 0: nothing asked for
 };
 
 class TypedCostTest : public ::testing::TestWithParam<TypedCost> {};
@@ -80,11 +76,13 @@ TEST_P(TypedCostTest, NumberOfSamplesTheCostBuys)
     rec.dSDRatio = 0.5;
     rec.nAliquots = 4;
     rec.bFieldCostTotal = c.fieldCostTotal;
+    rec.fFieldCost = c.fieldCost;
+    FillCalculationBlock(rec);
     RecordingMessages messages;
     ComputeAnalysisPass(rec, messages);
     AcceptTypedSamplesAndCost(rec, c.typedSamples < 0 ? rec.nSamples : c.typedSamples,
                               c.typedCost < 0 ? rec.dTotalCost : c.typedCost);
-    EXPECT_EQ(rec.bSamplesChanged, c.changed);
+    EXPECT_EQ(rec.bSamplesChanged, c.userSamples != 0 ? 1 : 0);
     EXPECT_EQ(rec.nUserSamples, c.userSamples);
 }
 
@@ -92,27 +90,18 @@ TEST_P(TypedCostTest, NumberOfSamplesTheCostBuys)
 INSTANTIATE_TEST_SUITE_P(
     Costs, TypedCostTest,
     ::testing::Values(
-        TypedCost{"TenThousandFiveHundred", kOneMean, kSimpleRandom, 0, -1, 10500.0, 1, 10},
-        TypedCost{"PerPopulation", kTwoMean, kSimpleRandom, 0, -1, 10500.0, 1, 5},
-        TypedCost{"SameCents", kOneMean, kSimpleRandom, 0, -1, 13650.004, 0, 0},
-        TypedCost{"Unchanged", kOneMean, kSimpleRandom, 0, -1, -1, 0, 0},
-        TypedCost{"ZeroCostIgnored", kOneMean, kSimpleRandom, 0, -1, 0.0, 0, 0},
-        TypedCost{"SamplesWinOverCost", kOneMean, kSimpleRandom, 0, 20, 10500.0, 1, 20},
-        TypedCost{"CompositePerAliquot", kOneMean, kComposite, 0, -1, 12100.0, 1, 10},
-        TypedCost{"CompositeRoundsUp", kOneMean, kComposite, 0, -1, 12101.0, 1, 11},
-        TypedCost{"CompositeTotal", kOneMean, kComposite, 1, -1, 10150.0, 1, 10}),
+        TypedCost{"TenThousandFiveHundred", kOneMean, kSimpleRandom, 0, 50, -1, 10500.0, 10},
+        TypedCost{"PerPopulation", kTwoMean, kSimpleRandom, 0, 50, -1, 10500.0, 5},
+        TypedCost{"SameCents", kOneMean, kSimpleRandom, 0, 50, -1, 13650.004, 0},
+        TypedCost{"Unchanged", kOneMean, kSimpleRandom, 0, 50, -1, -1, 0},
+        TypedCost{"ZeroCostIgnored", kOneMean, kSimpleRandom, 0, 50, -1, 0.0, 0},
+        TypedCost{"SamplesWinOverCost", kOneMean, kSimpleRandom, 0, 50, 20, 10500.0, 20},
+        TypedCost{"FieldCostTotal", kOneMean, kSimpleRandom, 1, 50, -1, 10050.0, 10},
+        TypedCost{"CompositePerAliquot", kOneMean, kComposite, 0, 50, -1, 12100.0, 10},
+        TypedCost{"CompositeRoundsUp", kOneMean, kComposite, 0, 50, -1, 12101.0, 11},
+        TypedCost{"CompositeTotal", kOneMean, kComposite, 1, 50, -1, 10150.0, 10},
+        // 9 samples at 1000 + 0.36 (single precision) cost 9003.24, which buys 9.
+        TypedCost{"CostsAddedInDouble", kOneMean, kSimpleRandom, 0, 0.36f, -1, 9003.24, 9}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(TypedCostTest, CostsAreAddedInDoublePrecision)
-{
-    // 9 samples at 1000 + 0.36 (single precision) cost 9003.24; that cost buys 9.
-    DQORecord rec = StartingRecord(kOneMean);
-    rec.fFieldCost = 0.36f;
-    FillCalculationBlock(rec);
-    RecordingMessages messages;
-    ComputeAnalysisPass(rec, messages);
-    AcceptTypedSamplesAndCost(rec, rec.nSamples, 9003.24);
-    EXPECT_EQ(rec.nUserSamples, 9);
-}
 
 } // namespace

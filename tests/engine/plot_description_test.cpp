@@ -1,67 +1,55 @@
+#include "engine/plot_description.h"
+
+#include <string>
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "engine/dqo_record.h"
-#include "engine/plot_description.h"
 
 namespace {
 
-TEST(FillPlotSpecTest, TicksAndGrayRegionOfAMean)
+struct AxisCase {
+    const char* name;
+    int parameter;
+    double minimum, maximum, lower, upper;
+    double firstTick, middleTick, lastTick, lowerPos, upperPos;
+};
+
+class FillPlotSpecTest : public ::testing::TestWithParam<AxisCase> {};
+
+TEST_P(FillPlotSpecTest, TicksAndGrayRegionOnTheAxis)
 {
+    const AxisCase& c = GetParam();
     DQORecord rec;
-    rec.dMinimum = 0;
-    rec.dMaximum = 100;
+    rec.nParameter = c.parameter;
+    rec.dMinimum = c.minimum;
+    rec.dMaximum = c.maximum;
+    rec.dLowerBound = c.lower;
+    rec.dUpperBound = c.upper;
+    rec.dCurve[3] = 0.25;
     FillCalculationBlock(rec);
     FillPlotSpec(rec);
     const PlotSpec& spec = rec.plotSpec;
-    EXPECT_EQ(spec.nPoints, 101);
-    EXPECT_EQ(spec.nXTicks, 11);
-    EXPECT_EQ(spec.nVLines, 2);
-    EXPECT_EQ(spec.nXDecimals, 1);
-    EXPECT_EQ(spec.nYDecimals, 1);
-    EXPECT_EQ(spec.dYMin, 0.0);
-    EXPECT_EQ(spec.dYMax, 1.0);
-    for (int i = 0; i < kXTicks; ++i)
-        EXPECT_NEAR(spec.dXTickValues[i], 10.0 * i, 1e-12) << i;
-    EXPECT_DOUBLE_EQ(spec.dVLinePos[0], 0.5);
-    EXPECT_DOUBLE_EQ(spec.dVLinePos[1], 0.75);
+    EXPECT_EQ(std::make_tuple(spec.nPoints, spec.nXTicks, spec.nVLines),
+              std::make_tuple(101, 11, 2));
+    EXPECT_EQ(spec.dValues[3], 0.25);
+    EXPECT_NEAR(spec.dXTickValues[0], c.firstTick, 1e-12);
+    EXPECT_NEAR(spec.dXTickValues[5], c.middleTick, 1e-12);
+    EXPECT_NEAR(spec.dXTickValues[10], c.lastTick, 1e-12);
+    EXPECT_DOUBLE_EQ(spec.dVLinePos[0], c.lowerPos);
+    EXPECT_DOUBLE_EQ(spec.dVLinePos[1], c.upperPos);
 }
 
-TEST(FillPlotSpecTest, DifferenceOfProportionsRunsFromMinusOneToOne)
-{
-    DQORecord rec;
-    rec.nParameter = kTwoProportion;
-    rec.dMinimum = -0.2; // ignored for this parameter
-    rec.dMaximum = 0.9;
-    rec.dLowerBound = 0;
-    rec.dUpperBound = 0.5;
-    FillCalculationBlock(rec);
-    FillPlotSpec(rec);
-    EXPECT_DOUBLE_EQ(rec.plotSpec.dXTickValues[0], -1.0);
-    EXPECT_NEAR(rec.plotSpec.dXTickValues[10], 1.0, 1e-12);
-    EXPECT_DOUBLE_EQ(rec.plotSpec.dVLinePos[0], 0.5);
-    EXPECT_DOUBLE_EQ(rec.plotSpec.dVLinePos[1], 0.75);
-}
-
-TEST(FillPlotSpecTest, CopyOfARecordCarriesItsOwnPlot)
-{
-    DQORecord a;
-    FillCalculationBlock(a);
-    a.dCurve[3] = 0.25;
-    FillPlotSpec(a);
-    DQORecord b = a;
-    a.dCurve[3] = 0.75;
-    FillPlotSpec(a);
-    EXPECT_EQ(b.plotSpec.dValues[3], 0.25);
-}
-
-TEST(FillPlotSpecTest, ZeroWidthAxisDoesNotDivideByZero)
-{
-    DQORecord rec;
-    rec.dMinimum = rec.dMaximum = 5;
-    FillCalculationBlock(rec);
-    FillPlotSpec(rec);
-    EXPECT_EQ(rec.plotSpec.dVLinePos[0], 0.0);
-    EXPECT_EQ(rec.plotSpec.dVLinePos[1], 0.0);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Axes, FillPlotSpecTest,
+    ::testing::Values(AxisCase{"Mean", kOneMean, 0, 100, 50, 75, 0, 50, 100, 0.5, 0.75},
+                      AxisCase{"MeanOffset", kTwoMean, -20, 20, 0, 5, -20, 0, 20, 0.5, 0.625},
+                      // The difference of proportions runs from -1 to 1 whatever the ends say.
+                      AxisCase{"Proportions", kTwoProportion, -0.2, 0.9, 0, 0.5, -1, 0, 1, 0.5,
+                               0.75},
+                      // A zero-width axis cannot pass the input checks; it divides by nothing.
+                      AxisCase{"ZeroWidth", kOneMean, 5, 5, 50, 75, 5, 5, 5, 0, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
