@@ -1,16 +1,15 @@
 #include "cli/cli_inputs.h"
 
-#include <cmath>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 #include "cli/cli_graph.h"
 #include "cli/cli_options.h"
 #include "engine/dqo_record.h"
-#include "engine/input_checks.h"
 #include "engine/messages.h"
 #include "engine/number_text.h"
-#include "engine/record_inputs.h"
+#include "engine/screen_state.h"
 
 namespace {
 
@@ -24,139 +23,152 @@ Refusal DesignRefusal(const std::string& text)
     return {kTitleTalo, text};
 }
 
-// The text a field holds: what was typed, or what the screen was filled with.
-std::string FieldText(const std::optional<std::string>& typed, const std::string& shown)
+// A field typed on the command line replaces the text the screen was
+// filled with; a field not given keeps it.
+void Type(std::string& field, const std::optional<std::string>& typed)
 {
-    return typed ? *typed : shown;
-}
-
-double FieldValue(const std::optional<std::string>& typed, const std::string& shown)
-{
-    return ReadDouble(FieldText(typed, shown));
-}
-
-std::string Shown(double value)
-{
-    return FormatText("%g", value);
+    if (typed)
+        field = *typed;
 }
 
 // --- The wizard's screens -----------------------------------------------------
 
-// The other bound a baseline button proposes when it is clicked.
-std::string ProposedBound(const DQORecord& rec, int baseline, double minimum, double maximum,
-                          double actionLevel)
+// A baseline other than the one shown is a click on its button, which
+// proposes the other bound; a bound typed as well replaces the proposal.
+template <typename Screen, typename Click>
+void TypeBaseline(Screen& screen, const CliOptions& o, Click click)
 {
-    const bool atMost = baseline == kBaselineAtMost;
-    switch (rec.nParameter) {
-    case kOneMean:
-        return Shown(((atMost ? maximum : minimum) + actionLevel) * 0.5);
-    case kTwoMean:
-        return atMost ? "5.0" : "-5.0";
-    case kOneProportion:
-        return Shown(atMost ? (actionLevel + 1) * 0.5 : actionLevel * 0.5);
-    default: {
-        const double size = std::fabs(OtherBound(rec));
-        return Shown(atMost ? size : -size);
-    }
-    }
+    if (o.baseline && *o.baseline != screen.m_nBaseline)
+        click(screen, *o.baseline);
+    Type(screen.m_strOtherBound, o.bound);
 }
 
-std::string BoundText(const CliOptions& o, const DQORecord& rec, int baseline, double minimum,
-                      double maximum, double actionLevel)
+void TypeMeanInputs(MeanInputsScreen& screen, const CliOptions& o)
 {
-    if (o.bound)
-        return *o.bound;
-    if (baseline == rec.nBaseline)
-        return Shown(OtherBound(rec));
-    return ProposedBound(rec, baseline, minimum, maximum, actionLevel);
+    Type(screen.m_strMinimum, o.minimum);
+    Type(screen.m_strMaximum, o.maximum);
+    Type(screen.m_strActionLevel, o.actionLevel);
 }
 
-Refusal EnterMeanInputs(DQORecord& rec, const CliOptions& o)
+void TypeDeviation(MeanInputsScreen& screen, const CliOptions& o)
 {
-    MeanInputs in;
-    in.minimum = FieldValue(o.minimum, Shown(rec.dMinimum));
-    in.maximum = FieldValue(o.maximum, Shown(rec.dMaximum));
-    in.actionLevel = FieldValue(o.actionLevel, Shown(rec.dActionLevel));
-    in.baseline = o.baseline.value_or(rec.nBaseline);
-    in.otherBound =
-        ReadDouble(BoundText(o, rec, in.baseline, in.minimum, in.maximum, in.actionLevel));
-    in.sdMode = o.sd ? kSDByValue : o.cv ? kSDByCV : rec.bSDFromCV;
-    in.sd = FieldValue(o.sd, Shown(rec.dSDValue));
-    in.cvPercent = FieldValue(o.cv, Shown(rec.dCV * 100));
-    const std::string message =
-        rec.nParameter == kTwoMean ? CheckTwoMeanInputs(in) : CheckOneMeanInputs(in);
+    if (o.sd)
+        screen.m_nSDMode = kSDByValue;
+    if (o.cv)
+        screen.m_nSDMode = kSDByCV;
+    Type(screen.m_strSD, o.sd);
+    Type(screen.m_strCV, o.cv);
+}
+
+Refusal EnterOneMean(DQORecord& rec, const CliOptions& o)
+{
+    OneMeanInputsScreen screen;
+    FillOneMeanScreen(screen, rec);
+    TypeMeanInputs(screen, o);
+    TypeBaseline(screen, o, ClickOneMeanBaseline);
+    TypeDeviation(screen, o);
+    const std::string message = CheckOneMeanScreen(screen);
     if (message.empty())
-        StoreMeanInputs(rec, in);
+        StoreMeanScreen(screen, rec);
     return InputRefusal(message);
 }
 
-Refusal EnterProportionInputs(DQORecord& rec, const CliOptions& o)
+Refusal EnterTwoMean(DQORecord& rec, const CliOptions& o)
 {
-    const bool two = rec.nParameter == kTwoProportion;
-    const double actionLevel = two ? 0.0 : FieldValue(o.actionLevel, Shown(rec.dActionLevel));
-    const int baseline = o.baseline.value_or(rec.nBaseline);
-    const double bound = ReadDouble(BoundText(o, rec, baseline, 0, 1, actionLevel));
-    const std::string message = two ? CheckTwoPropInputs(baseline, bound)
-                                    : CheckOnePropInputs(baseline, actionLevel, bound);
-    if (message.empty()) {
-        rec.dMinimum = two ? -1 : 0;
-        rec.dMaximum = 1;
-        rec.dActionLevel = actionLevel;
-        StoreGrayRegion(rec, baseline, actionLevel, bound);
-    }
+    TwoMeanInputsScreen screen;
+    FillTwoMeanScreen(screen, rec);
+    TypeMeanInputs(screen, o);
+    TypeBaseline(screen, o, ClickTwoMeanBaseline);
+    TypeDeviation(screen, o);
+    const std::string message = CheckTwoMeanScreen(screen);
+    if (message.empty())
+        StoreMeanScreen(screen, rec);
+    return InputRefusal(message);
+}
+
+Refusal EnterOneProportion(DQORecord& rec, const CliOptions& o)
+{
+    OnePropInputsScreen screen;
+    FillOnePropScreen(screen, rec);
+    Type(screen.m_strActionLevel, o.actionLevel);
+    TypeBaseline(screen, o, ClickOnePropBaseline);
+    const std::string message = CheckOnePropScreen(screen);
+    if (message.empty())
+        StoreOnePropScreen(screen, rec);
+    return InputRefusal(message);
+}
+
+Refusal EnterTwoProportion(DQORecord& rec, const CliOptions& o)
+{
+    TwoPropInputsScreen screen;
+    FillTwoPropScreen(screen, rec);
+    TypeBaseline(screen, o, ClickTwoPropBaseline);
+    const std::string message = CheckTwoPropScreen(screen);
+    if (message.empty())
+        StoreTwoPropScreen(screen, rec);
     return InputRefusal(message);
 }
 
 Refusal EnterParameterInputs(DQORecord& rec, const CliOptions& o)
 {
-    // The one-sample mean screen shows the bounds as they are.
-    if (rec.nParameter != kOneMean)
-        TieBoundToActionLevel(rec);
-    return IsProportion(rec.nParameter) ? EnterProportionInputs(rec, o) : EnterMeanInputs(rec, o);
+    switch (rec.nParameter) {
+    case kOneMean:
+        return EnterOneMean(rec, o);
+    case kOneProportion:
+        return EnterOneProportion(rec, o);
+    case kTwoMean:
+        return EnterTwoMean(rec, o);
+    default:
+        return EnterTwoProportion(rec, o);
+    }
 }
 
 Refusal EnterCosts(DQORecord& rec, const CliOptions& o)
 {
-    const double lab = FieldValue(o.labCost, FormatText("%.2f", rec.fLabCost));
-    const double field = FieldValue(o.fieldCost, FormatText("%.2f", rec.fFieldCost));
-    const std::string message = CheckCosts(lab, field);
-    if (message.empty()) {
-        rec.fLabCost = NarrowToFloat(lab);
-        rec.fFieldCost = NarrowToFloat(field);
-        rec.bFieldCostTotal = o.fieldCostTotal ? 1 : rec.bFieldCostTotal;
-    }
+    CostsScreen screen;
+    FillCostsScreen(screen, rec);
+    Type(screen.m_strLabCost, o.labCost);
+    Type(screen.m_strFieldCost, o.fieldCost);
+    if (o.fieldCostTotal)
+        screen.m_bTotalFieldCost = 1;
+    const std::string message = CheckCostsScreen(screen);
+    if (message.empty())
+        StoreCostsScreen(screen, rec);
     return InputRefusal(message);
 }
 
 Refusal EnterErrorLimits(DQORecord& rec, const CliOptions& o)
 {
-    const double lower = FieldValue(o.limitLower, Shown(rec.fLimitAtLower));
-    const double upper = FieldValue(o.limitUpper, Shown(rec.fLimitAtUpper));
-    const std::string message = CheckErrorLimits(lower, upper);
-    if (message.empty()) {
-        rec.fLimitAtLower = NarrowToFloat(lower);
-        rec.fLimitAtUpper = NarrowToFloat(upper);
-    }
+    ErrorLimitsScreen screen;
+    FillErrorLimitsScreen(screen, rec);
+    Type(screen.m_strLimitAtLower, o.limitLower);
+    Type(screen.m_strLimitAtUpper, o.limitUpper);
+    const std::string message = CheckErrorLimitsScreen(screen);
+    if (message.empty())
+        StoreErrorLimitsScreen(screen, rec);
     return InputRefusal(message);
 }
 
-AdditionalLimitRow TypedRow(const std::vector<CliLimitPoint>& points, size_t index)
+void TypeRow(const std::vector<CliLimitPoint>& points, size_t index, std::string& point,
+             std::string& limit)
 {
-    if (index >= points.size() || points[index].point.empty())
-        return {};
-    return {true, ReadDouble(points[index].point), ReadDouble(points[index].limit)};
+    if (index < points.size()) {
+        point = points[index].point;
+        limit = points[index].limit;
+    }
 }
 
 Refusal EnterAdditionalLimits(DQORecord& rec, const CliOptions& o)
 {
-    AdditionalLimitRows rows;
-    rows.leftBottom = TypedRow(o.below, 0);
-    rows.leftTop = TypedRow(o.below, 1);
-    rows.rightTop = TypedRow(o.above, 0);
-    rows.rightBottom = TypedRow(o.above, 1);
-    const std::string message = CheckAdditionalLimits(rec, rows);
+    AdditionalLimitsScreen screen;
+    FillAdditionalLimitsScreen(screen, rec);
+    TypeRow(o.below, 0, screen.m_strBelow1, screen.m_strBelow1Limit);
+    TypeRow(o.below, 1, screen.m_strBelow2, screen.m_strBelow2Limit);
+    TypeRow(o.above, 0, screen.m_strAbove1, screen.m_strAbove1Limit);
+    TypeRow(o.above, 1, screen.m_strAbove2, screen.m_strAbove2Limit);
+    const std::string message = CheckAdditionalLimitsScreen(screen, rec);
     if (message.empty())
-        StoreAdditionalLimits(rec, rows);
+        StoreAdditionalLimitsScreen(screen, rec);
     return InputRefusal(message);
 }
 
@@ -164,60 +176,65 @@ Refusal EnterAdditionalLimits(DQORecord& rec, const CliOptions& o)
 
 Refusal EnterCompositeInputs(DQORecord& rec, const CliOptions& o)
 {
-    // Before the first composite inputs the screen offers its own defaults.
-    const bool first = rec.nAliquots == 0;
-    const double ratio = FieldValue(o.sdRatio, first ? "0.10" : FormatText("%.2f", rec.dSDRatio));
-    const int aliquots =
-        ReadInt(FieldText(o.aliquots, first ? "4" : FormatText("%d", rec.nAliquots)));
-    const double cost =
-        FieldValue(o.compositingCost, first ? "5.00" : FormatText("%.2f", rec.fCompositingCost));
-    const std::string message = CheckCompositeInputs(ratio, aliquots, cost);
-    if (message.empty()) {
-        rec.dSDRatio = ratio;
-        rec.nAliquots = aliquots;
-        rec.fCompositingCost = NarrowToFloat(cost);
-    }
+    CompositeScreen screen;
+    FillCompositeScreen(screen, rec);
+    Type(screen.m_strSDRatio, o.sdRatio);
+    Type(screen.m_strAliquots, o.aliquots);
+    Type(screen.m_strCompositingCost, o.compositingCost);
+    const std::string message = CheckCompositeScreen(screen);
+    if (message.empty())
+        StoreCompositeScreen(screen, rec);
     return DesignRefusal(message);
 }
 
-Refusal EnterStratum(DQORecord& rec, const CliStratum& typed, int k, int count, double& weightSum)
+template <typename Screen>
+Refusal EnterStratum(DQORecord& rec, Screen& screen, const CliStratum& typed, int stratum,
+                     double& weightSum)
 {
-    const bool last = k == count - 1;
-    const std::string offeredWeight = FormatText("%.3f", (1.0 - weightSum) / (count - k));
-    if (last && typed.weight && ReadDouble(*typed.weight) != ReadDouble(offeredWeight))
+    if (!typed.value.empty())
+        screen.m_strValue = typed.value;
+    if (typed.weight && screen.m_bWeightFixed != 0 &&
+        ReadDouble(*typed.weight) != ReadDouble(screen.m_strWeight))
         return DesignRefusal(FormatText(
             "The weight of the final stratum is fixed at %s, the remainder of the others.",
-            offeredWeight.c_str()));
-    const std::string offeredValue = FormatText("%.4f", rec.dCalcSD);
-    StratumInputs in;
-    in.value = ReadDouble(typed.value.empty() ? offeredValue : typed.value);
-    in.weight = ReadDouble(last ? offeredWeight : typed.weight.value_or(offeredWeight));
-    in.weightSum = weightSum;
-    const std::string message =
-        rec.nParameter == kOneMean ? CheckMeanStratum(rec, in) : CheckPropStratum(in);
-    if (message.empty()) {
-        rec.dStratumValue[k] = in.value;
-        rec.dStratumWeight[k] = in.weight;
-        weightSum += in.weight;
-    }
+            screen.m_strWeight.c_str()));
+    if (screen.m_bWeightFixed == 0)
+        Type(screen.m_strWeight, typed.weight);
+    std::string message;
+    if constexpr (std::is_same_v<Screen, MeanStratumScreen>)
+        message = CheckMeanStratumScreen(screen, rec);
+    else
+        message = CheckPropStratumScreen(screen);
+    if (message.empty())
+        weightSum += StoreStratumScreen(screen, rec, stratum);
     return DesignRefusal(message);
 }
 
 Refusal EnterStrata(DQORecord& rec, const CliOptions& o)
 {
-    // Without any stratum typed, the screens offer two with their defaults.
-    const std::vector<CliStratum> strata = o.strata.empty() ? std::vector<CliStratum>(2) : o.strata;
-    const int count = static_cast<int>(strata.size());
-    if (Refusal refusal = DesignRefusal(CheckStrataCount(count)))
+    StrataCountScreen count;
+    FillStrataCountScreen(count, rec);
+    // Without any stratum typed, the screen's offer of two stands.
+    if (!o.strata.empty())
+        count.m_strStrata = FormatText("%zu", o.strata.size());
+    if (Refusal refusal = DesignRefusal(CheckStrataCountScreen(count)))
         return refusal;
-    rec.nStrata = count;
-    // A proportion's strata are offered the action level.
-    if (rec.nParameter == kOneProportion)
-        rec.dCalcSD = rec.nCalcBaseline == kBaselineAtMost ? rec.dCalcLower : rec.dCalcUpper;
+    StoreStrataCountScreen(count, rec);
     double weightSum = 0;
-    for (int k = 0; k < count; ++k) {
-        if (Refusal refusal =
-                EnterStratum(rec, strata[static_cast<size_t>(k)], k, count, weightSum))
+    for (int k = 1; k <= rec.nStrata; ++k) {
+        const size_t index = static_cast<size_t>(k - 1);
+        const CliStratum typed = index < o.strata.size() ? o.strata[index] : CliStratum();
+        Refusal refusal;
+        if (rec.nParameter == kOneMean) {
+            MeanStratumScreen screen;
+            FillMeanStratumScreen(screen, rec, k, weightSum);
+            refusal = EnterStratum(rec, screen, typed, k, weightSum);
+        } else {
+            PropStratumScreen screen;
+            FillPropStratumScreen(screen, rec, k, weightSum);
+            refusal = EnterStratum(rec, screen, typed, k, weightSum);
+        }
+        if (refusal)
             return refusal;
     }
     return {};

@@ -6,22 +6,23 @@
 
 namespace {
 
-struct Choice {
+template <typename Code> struct Choice {
     const char* name;
-    int code;
+    Code code;
 };
 
-constexpr Choice kParameters[] = {{"mean", kOneMean},
-                                  {"proportion", kOneProportion},
-                                  {"two-mean", kTwoMean},
-                                  {"two-proportion", kTwoProportion}};
-constexpr Choice kBaselines[] = {{"le", kBaselineAtMost}, {"ge", kBaselineAtLeast}};
-constexpr Choice kDesigns[] = {
+constexpr Choice<ParameterCode> kParameters[] = {{"mean", kOneMean},
+                                                 {"proportion", kOneProportion},
+                                                 {"two-mean", kTwoMean},
+                                                 {"two-proportion", kTwoProportion}};
+constexpr Choice<BaselineCode> kBaselines[] = {{"le", kBaselineAtMost}, {"ge", kBaselineAtLeast}};
+constexpr Choice<DesignCode> kDesigns[] = {
     {"simple", kSimpleRandom}, {"composite", kComposite}, {"stratified", kStratified}};
 
-template <size_t N> bool ParseChoice(const QString& text, const Choice (&choices)[N], int& code)
+template <typename Code, size_t N>
+bool ParseChoice(const QString& text, const Choice<Code> (&choices)[N], Code& code)
 {
-    for (const Choice& choice : choices) {
+    for (const Choice<Code>& choice : choices) {
         if (text == QLatin1String(choice.name)) {
             code = choice.code;
             return true;
@@ -142,7 +143,7 @@ bool ReadChoices(const QCommandLineParser& parser, CliOptions& options, std::str
         return false;
     }
     if (parser.isSet(QStringLiteral("baseline"))) {
-        int baseline = 0;
+        BaselineCode baseline = kBaselineAtMost;
         if (!ParseChoice(parser.value(QStringLiteral("baseline")), kBaselines, baseline)) {
             error = "--baseline must be le or ge";
             return false;
@@ -188,9 +189,9 @@ constexpr TextOption kTextOptions[] = {
 
 } // namespace
 
-const char* ParameterOptionName(int parameter)
+const char* ParameterOptionName(ParameterCode parameter)
 {
-    for (const Choice& choice : kParameters) {
+    for (const Choice<ParameterCode>& choice : kParameters) {
         if (choice.code == parameter)
             return choice.name;
     }

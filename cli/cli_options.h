@@ -7,6 +7,8 @@
 #include <QSize>
 #include <QStringList>
 
+#include "engine/dqo_record.h"
+
 // A point of the decision error table as typed: "POINT:LIMIT".
 struct CliLimitPoint {
     std::string point;
@@ -22,11 +24,11 @@ struct CliStratum {
 // What the command line asks for. Number texts are kept as typed: they go
 // through the same reading and checks as the fields of the screens.
 struct CliOptions {
-    int parameter = 0;
+    ParameterCode parameter = kOneMean;
     std::optional<std::string> minimum;
     std::optional<std::string> maximum;
     std::optional<std::string> actionLevel;
-    std::optional<int> baseline;
+    std::optional<BaselineCode> baseline;
     std::optional<std::string> bound;
     std::optional<std::string> sd;
     std::optional<std::string> cv;
@@ -39,7 +41,7 @@ struct CliOptions {
     std::vector<CliLimitPoint> below;
     std::vector<CliLimitPoint> above;
 
-    int design = 0;
+    DesignCode design = kSimpleRandom;
     std::optional<std::string> sdRatio;
     std::optional<std::string> aliquots;
     std::optional<std::string> compositingCost;
@@ -56,7 +58,7 @@ struct CliOptions {
 };
 
 // The name --parameter takes for a parameter code.
-const char* ParameterOptionName(int parameter);
+const char* ParameterOptionName(ParameterCode parameter);
 
 // Parses the arguments (the program name first). On a usage error returns
 // false with the reason in error; help and version texts come back in

@@ -13,6 +13,8 @@
 #include "engine/dqo_record.h"
 #include "engine/messages.h"
 #include "engine/number_text.h"
+#include "engine/record_views.h"
+#include "engine/screen_state.h"
 #include "engine/stats/analysis.h"
 #include "engine/summary_report.h"
 
@@ -35,21 +37,21 @@ private:
     std::ostream& m_err;
 };
 
+// The first pass, then what Update on the summary screen does with a number
+// of samples or a total cost typed over the computed ones.
 void Compute(DQORecord& rec, const CliOptions& o, Messages& messages)
 {
     FillCalculationBlock(rec);
     ComputeAnalysisPass(rec, messages);
     if (!o.samples && !o.totalCost)
         return;
-    const int samples = o.samples ? ReadInt(*o.samples) : rec.nSamples;
-    // The cost field shows the computed cost unless another was typed.
-    const double cost = ReadDouble(o.totalCost ? *o.totalCost : FormatText("%.2f", rec.dTotalCost));
-    AcceptTypedSamplesAndCost(rec, samples, cost);
-    if (rec.bSamplesChanged == 0)
-        return;
-    ApplyTypedSamples(rec, messages);
-    FillCalculationBlock(rec);
-    ComputeAnalysisPass(rec, messages);
+    SummaryScreen summary;
+    FillSummaryScreen(summary, rec);
+    if (o.samples)
+        summary.m_strSamples = *o.samples;
+    if (o.totalCost)
+        summary.m_strTotalCost = *o.totalCost;
+    RecomputeForTypedSamples(summary, rec, messages);
 }
 
 QJsonArray StrataJson(const DQORecord& rec)
@@ -57,7 +59,7 @@ QJsonArray StrataJson(const DQORecord& rec)
     QJsonArray strata;
     if (rec.nDesign != kStratified)
         return strata;
-    for (int h = 0; h < std::min(rec.nStrata, kMaxStrata); ++h) {
+    for (int h = 0; h < StrataCount(rec); ++h) {
         strata.append(QJsonObject{{"samples", rec.nStratumSamples[h]},
                                   {"weight", rec.dStratumWeight[h]},
                                   {"value", rec.dStratumValue[h]},
@@ -82,7 +84,7 @@ std::string ResultsJson(const DQORecord& rec)
     for (int row = 0; row < kErrorRows; ++row)
         table.append(QJsonObject{{"point", rec.dErrorPoint[row]}, {"limit", rec.dErrorLimit[row]}});
     const QJsonObject results{
-        {"parameter", QString::fromLatin1(ParameterOptionName(rec.nParameter))},
+        {"parameter", QString::fromLatin1(ParameterOptionName(ParameterOf(rec)))},
         {"design", QString::fromLatin1(DesignName(rec.nDesign))},
         {"samples", rec.nSamples},
         {"samplesArePerPopulation", IsTwoSample(rec.nParameter)},
@@ -90,10 +92,10 @@ std::string ResultsJson(const DQORecord& rec)
         {"alpha", rec.dAlpha},
         {"beta", rec.dBeta},
         {"errorTable", table},
-        {"notSatisfied", QJsonObject{{"below1", rec.bNotSatisfied[0] != 0},
-                                     {"below2", rec.bNotSatisfied[1] != 0},
-                                     {"above1", rec.bNotSatisfied[2] != 0},
-                                     {"above2", rec.bNotSatisfied[3] != 0}}},
+        {"notSatisfied", QJsonObject{{"below1", RowNotSatisfied(rec, kRowBelow1)},
+                                     {"below2", RowNotSatisfied(rec, kRowBelow2)},
+                                     {"above1", RowNotSatisfied(rec, kRowAbove1)},
+                                     {"above2", RowNotSatisfied(rec, kRowAbove2)}}},
         {"strata", StrataJson(rec)},
         {"curve", CurveJson(rec)},
     };

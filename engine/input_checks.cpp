@@ -5,6 +5,7 @@
 
 #include "engine/dqo_record.h"
 #include "engine/number_text.h"
+#include "engine/record_views.h"
 
 namespace {
 
@@ -125,7 +126,10 @@ bool TwoPropBoundHolds(int baseline, double b)
 
 // Additional decision error limits
 
-enum class RowPlace { LeftBottom, LeftTop, Right };
+// Where a row lies. The rows share their ranges; only two messages differ:
+// the limits screen's first row puts a blank before the brackets, and the
+// summary's last row names the values without the plural "s".
+enum class RowPlace { kBelowSpaced, kBelow, kAbove, kAboveSingular };
 
 // The open interval an additional point must lie in, and the message that
 // names it (arguments: name, low, name, high); no format when the baseline
@@ -141,10 +145,10 @@ PointRange AdditionalPointRange(const DQORecord& rec, RowPlace place)
     const bool twoProportions = rec.nParameter == kTwoProportion;
     const double lo = twoProportions ? -1.0 : rec.dMinimum;
     const double hi = twoProportions ? 1.0 : rec.dMaximum;
-    const bool left = place != RowPlace::Right;
-    if (rec.nBaseline == kBaselineAtMost && left)
+    const bool below = place == RowPlace::kBelowSpaced || place == RowPlace::kBelow;
+    if (rec.nBaseline == kBaselineAtMost && below)
         return {lo, rec.dActionLevel,
-                place == RowPlace::LeftBottom
+                place == RowPlace::kBelowSpaced
                     ? "Additional %ss in the false rejection region must be in the range:\n"
                       "Minimum (%.3f) < Additional %s < Action Level (%.3f)"
                     : "Additional %ss in the false rejection region must be in the range:\n"
@@ -153,14 +157,17 @@ PointRange AdditionalPointRange(const DQORecord& rec, RowPlace place)
         return {rec.dUpperBound, hi,
                 "Additional %ss in the false acceptance region must be in the range:\n"
                 "Gray Region Upper Bound(%.3f) < Additional %s < Maximum(%.3f)"};
-    if (rec.nBaseline == kBaselineAtLeast && left)
+    if (rec.nBaseline == kBaselineAtLeast && below)
         return {lo, rec.dLowerBound,
                 "Additional %ss in the false acceptance region must be in the range:\n"
                 "Minimum(%.3f) < Additional %s < Gray Region Lower Bound(%.3f)"};
     if (rec.nBaseline == kBaselineAtLeast)
         return {rec.dActionLevel, hi,
-                "Additional %ss in the false rejection region must be in the range:\n"
-                "Action Level(%.3f) < Additional %s < Maximum(%.3f)"};
+                place == RowPlace::kAboveSingular
+                    ? "Additional %s in the false rejection region must be in the range:\n"
+                      "Action Level(%.3f) < Additional %s < Maximum(%.3f)"
+                    : "Additional %ss in the false rejection region must be in the range:\n"
+                      "Action Level(%.3f) < Additional %s < Maximum(%.3f)"};
     return {0, 0, nullptr};
 }
 
@@ -169,7 +176,7 @@ std::string CheckAdditionalPoint(const DQORecord& rec, RowPlace place, double po
     const PointRange range = AdditionalPointRange(rec, place);
     if (range.format == nullptr || (range.low < point && point < range.high))
         return std::string();
-    const char* name = IsProportion(rec.nParameter) ? "proportion" : "concentration";
+    const char* name = ParameterWord(ParameterOf(rec), ParameterWordForm::kNoun);
     return FormatText(range.format, name, range.low, name, range.high);
 }
 
@@ -177,8 +184,7 @@ std::string CheckAdditionalRow(const DQORecord& rec, RowPlace place, const Addit
 {
     if (!row.given)
         return std::string();
-    return FirstFailure({CheckAdditionalPoint(rec, place, row.point),
-                         FailureIf(!IsErrorLimitInRange(row.limit), kErrorLimitMessage)});
+    return FirstFailure({CheckAdditionalPoint(rec, place, row.point), CheckErrorLimit(row.limit)});
 }
 
 // Strata
@@ -282,10 +288,23 @@ std::string CheckErrorLimits(double limitAtLower, double limitAtUpper)
 
 std::string CheckAdditionalLimits(const DQORecord& rec, const AdditionalLimitRows& rows)
 {
-    return FirstFailure({CheckAdditionalRow(rec, RowPlace::LeftBottom, rows.leftBottom),
-                         CheckAdditionalRow(rec, RowPlace::LeftTop, rows.leftTop),
-                         CheckAdditionalRow(rec, RowPlace::Right, rows.rightTop),
-                         CheckAdditionalRow(rec, RowPlace::Right, rows.rightBottom)});
+    return FirstFailure({CheckAdditionalRow(rec, RowPlace::kBelowSpaced, rows.below1),
+                         CheckAdditionalRow(rec, RowPlace::kBelow, rows.below2),
+                         CheckAdditionalRow(rec, RowPlace::kAbove, rows.above1),
+                         CheckAdditionalRow(rec, RowPlace::kAbove, rows.above2)});
+}
+
+std::string CheckSummaryLimits(const DQORecord& rec, const AdditionalLimitRows& rows)
+{
+    return FirstFailure({CheckAdditionalRow(rec, RowPlace::kBelow, rows.below1),
+                         CheckAdditionalRow(rec, RowPlace::kBelow, rows.below2),
+                         CheckAdditionalRow(rec, RowPlace::kAbove, rows.above1),
+                         CheckAdditionalRow(rec, RowPlace::kAboveSingular, rows.above2)});
+}
+
+std::string CheckErrorLimit(double limit)
+{
+    return FailureIf(!IsErrorLimitInRange(limit), kErrorLimitMessage);
 }
 
 std::string CheckCompositeInputs(double sdRatio, int aliquots, double compositingCost)

@@ -39,25 +39,32 @@ std::string CheckModifyPropInputs(int parameter, int baseline, double actionLeve
 std::string CheckCosts(double labCost, double fieldCost);
 std::string CheckErrorLimits(double limitAtLower, double limitAtUpper);
 
-// One row of the additional limits screen. A row is given when its
-// concentration field holds any text; its limit alone does not count.
+// One additional decision error limit as entered. A row is given when its
+// point field holds any text; its limit alone does not count.
 struct AdditionalLimitRow {
     bool given = false;
     double point = 0;
     double limit = 0;
 };
 
-// The four rows by their place on the screen.
+// The four rows in the order they are checked and stored.
 struct AdditionalLimitRows {
-    AdditionalLimitRow leftBottom;  // 1015/1017
-    AdditionalLimitRow leftTop;     // 1016/1018
-    AdditionalLimitRow rightTop;    // 1019/1021
-    AdditionalLimitRow rightBottom; // 1020/1022
+    AdditionalLimitRow below1; // limits screen 1015/1017, summary row 1
+    AdditionalLimitRow below2; // limits screen 1016/1018, summary row 2
+    AdditionalLimitRow above1; // limits screen 1019/1021, summary row 5
+    AdditionalLimitRow above2; // limits screen 1020/1022, summary row 6
 };
 
 // rec supplies nParameter, nBaseline, dMinimum, dMaximum, dActionLevel,
 // dLowerBound and dUpperBound.
 std::string CheckAdditionalLimits(const DQORecord& rec, const AdditionalLimitRows& rows);
+
+// The same rows typed into the summary screen's table, whose messages differ
+// in a few blanks and letters; the limits come converted in single precision.
+std::string CheckSummaryLimits(const DQORecord& rec, const AdditionalLimitRows& rows);
+
+// One limit at a gray-region bound, as the summary screen checks it.
+std::string CheckErrorLimit(double limit);
 
 std::string CheckCompositeInputs(double sdRatio, int aliquots, double compositingCost);
 std::string CheckStrataCount(int strata);

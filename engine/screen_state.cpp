@@ -1,0 +1,681 @@
+#include "engine/screen_state.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "engine/analysis_pass.h"
+#include "engine/number_text.h"
+#include "engine/record_views.h"
+
+namespace {
+
+std::string Shown(double value)
+{
+    return FormatText("%g", value);
+}
+
+std::string Money(double value)
+{
+    return FormatText("%.2f", value);
+}
+
+// The gray-region bound that is not the action level: the upper bound for
+// Ho <=, the lower bound otherwise.
+double OtherBound(const DQORecord& rec)
+{
+    return rec.nBaseline == kBaselineAtMost ? rec.dUpperBound : rec.dLowerBound;
+}
+
+// Before a screen shows the gray region, the bound that the baseline ties
+// to the action level takes the action level.
+void TieBoundToActionLevel(DQORecord& rec)
+{
+    if (rec.nBaseline == kBaselineAtMost)
+        rec.dLowerBound = rec.dActionLevel;
+    else
+        rec.dUpperBound = rec.dActionLevel;
+}
+
+// (AL, other bound) for Ho <=, (other bound, AL) for any other baseline code.
+void StoreBounds(DQORecord& rec, int baseline, double actionLevel, double otherBound)
+{
+    rec.dLowerBound = baseline == kBaselineAtMost ? actionLevel : otherBound;
+    rec.dUpperBound = baseline == kBaselineAtMost ? otherBound : actionLevel;
+}
+
+void StoreGrayRegion(DQORecord& rec, int baseline, double actionLevel, double otherBound)
+{
+    rec.nBaseline = baseline == kBaselineAtMost ? kBaselineAtMost : kBaselineAtLeast;
+    StoreBounds(rec, baseline, actionLevel, otherBound);
+}
+
+void StoreStandardDeviation(DQORecord& rec, int sdMode, const std::string& sd,
+                            const std::string& cvPercent, double actionLevel)
+{
+    if (sdMode == kSDByValue) {
+        rec.bSDFromCV = 0;
+        rec.dSDValue = rec.dSD = ReadDouble(sd);
+    } else {
+        rec.bSDFromCV = 1;
+        rec.dSDFromCV = ReadDouble(cvPercent) * actionLevel * 0.01;
+        rec.dCV = ReadDouble(cvPercent) * 0.01;
+        rec.dSD = rec.dSDFromCV;
+    }
+}
+
+std::string CoefficientLabel(double sd)
+{
+    return FormatText("%c of AL (= %-6.3g)", '%', sd);
+}
+
+std::string CoefficientLabel(const std::string& cvPercent, const std::string& actionLevel)
+{
+    return CoefficientLabel(ReadDouble(cvPercent) * 0.01 * ReadDouble(actionLevel));
+}
+
+const char* WizardBoundLabel(int baseline)
+{
+    if (baseline == kBaselineAtMost)
+        return "Upper Bound:";
+    return baseline == kBaselineAtLeast ? "Lower Bound:" : "";
+}
+
+const char* ModifyBoundLabel(int baseline)
+{
+    return baseline == kBaselineAtMost ? "Gray Region Upper Bound:" : "Gray Region Lower Bound:";
+}
+
+// The baseline as the modify screens show it: "mean <= 50".
+std::string ModifyBaseline(const DQORecord& rec, const char* valueFormat)
+{
+    const std::string format =
+        std::string("%s ") + (rec.nBaseline == kBaselineAtMost ? "<= " : ">= ") + valueFormat;
+    return FormatText(format.c_str(), ParameterWord(ParameterOf(rec), ParameterWordForm::kPlain),
+                      rec.dActionLevel);
+}
+
+MeanInputs ConvertedMeanInputs(const MeanInputsScreen& s)
+{
+    return {ReadDouble(s.m_strMinimum),
+            ReadDouble(s.m_strMaximum),
+            ReadDouble(s.m_strActionLevel),
+            ReadDouble(s.m_strOtherBound),
+            s.m_nBaseline,
+            s.m_nSDMode,
+            ReadDouble(s.m_strSD),
+            ReadDouble(s.m_strCV)};
+}
+
+void FillMeanScreen(MeanInputsScreen& s, const DQORecord& rec)
+{
+    s.m_strMinimum = Shown(rec.dMinimum);
+    s.m_strMaximum = Shown(rec.dMaximum);
+    s.m_strActionLevel = Shown(rec.dActionLevel);
+    s.m_nSDMode = rec.bSDFromCV;
+    s.m_strSD = Shown(rec.dSDValue);
+    s.m_strCV = Shown(rec.dCV * 100);
+    s.m_strCVLabel = CoefficientLabel(rec.dSDFromCV);
+    s.m_nBaseline = rec.nBaseline;
+    s.m_strBoundLabel = WizardBoundLabel(rec.nBaseline);
+    s.m_strOtherBound = Shown(OtherBound(rec));
+}
+
+// Additional limits: an entry given when its point has any text.
+
+AdditionalLimitRow GivenRow(const std::string& point, double limit)
+{
+    if (point.empty())
+        return {};
+    return {true, ReadDouble(point), limit};
+}
+
+void StoreRow(const AdditionalLimitRow& row, double emptyPoint, double& point, float& limit)
+{
+    point = row.given ? row.point : emptyPoint;
+    limit = row.given ? NarrowToFloat(row.limit) : 0.0f;
+}
+
+void SortPair(double& point1, float& limit1, double& point2, float& limit2)
+{
+    if (point1 > point2) {
+        std::swap(point1, point2);
+        std::swap(limit1, limit2);
+    }
+}
+
+AdditionalLimitRows ScreenRows(const AdditionalLimitsScreen& s)
+{
+    return {GivenRow(s.m_strBelow1, ReadDouble(s.m_strBelow1Limit)),
+            GivenRow(s.m_strBelow2, ReadDouble(s.m_strBelow2Limit)),
+            GivenRow(s.m_strAbove1, ReadDouble(s.m_strAbove1Limit)),
+            GivenRow(s.m_strAbove2, ReadDouble(s.m_strAbove2Limit))};
+}
+
+// The summary table reads its limits in single precision.
+AdditionalLimitRows SummaryRows(const SummaryScreen& s)
+{
+    const auto row = [&s](ErrorRow r) {
+        return GivenRow(s.m_strPoint[r], NarrowToFloat(ReadDouble(s.m_strLimit[r])));
+    };
+    return {row(kRowBelow1), row(kRowBelow2), row(kRowAbove1), row(kRowAbove2)};
+}
+
+void FillStratumScreen(StratumScreen& s, const DQORecord& rec, int stratum, double weightSum)
+{
+    const int count = StrataCount(rec);
+    const bool last = stratum >= count;
+    s.m_strNumber = FormatText(last ? "%d (final stratum)" : "%d", stratum);
+    s.m_strFixed = last ? "(fixed)" : "";
+    s.m_bWeightFixed = last ? 1 : 0;
+    s.m_strValue = FormatText("%.4f", rec.dCalcSD);
+    s.m_strWeight = FormatText("%.3f", (1.0 - weightSum) / std::max(count - stratum + 1, 1));
+    s.m_dWeightSum = weightSum;
+}
+
+StratumInputs ConvertedStratum(const StratumScreen& s)
+{
+    return {ReadDouble(s.m_strValue), ReadDouble(s.m_strWeight), s.m_dWeightSum};
+}
+
+// The number of samples and the total cost as Update takes them.
+void AcceptTypedSamples(const SummaryScreen& s, DQORecord& rec)
+{
+    AcceptTypedSamplesAndCost(rec, ReadInt(s.m_strSamples), ReadDouble(s.m_strTotalCost));
+}
+
+void ComposeDesign(SummaryScreen& s, const DQORecord& rec)
+{
+    s.m_strDesign = DesignName(rec.nDesign);
+    if (rec.nDesign == kComposite) {
+        s.m_strDesignInputs1 =
+            FormatText("Ratio of Measurement SD to Total SD: %.3f", rec.dSDRatio);
+        s.m_strDesignInputs2 = FormatText("Size of Composite Sample: %d", rec.nAliquots);
+        s.m_strSamplesNote =
+            FormatText("(%lld Total Grabs)", static_cast<long long>(rec.nAliquots) * rec.nSamples);
+    } else if (rec.nDesign == kStratified) {
+        const bool proportion = IsProportion(rec.nParameter);
+        s.m_strDesignInputs1 = proportion ? "Stratum weights:          " : "Stratum weights:  ";
+        s.m_strDesignInputs2 = proportion ? "Underlying proportion: " : "Std. deviations:   ";
+        s.m_strSamplesNote = "Samples per stratum: ";
+        for (int h = 0; h < StrataCount(rec); ++h) {
+            s.m_strDesignInputs1 += FormatText(" %-6.3f", rec.dStratumWeight[h]);
+            s.m_strDesignInputs2 +=
+                FormatText(proportion ? " %-6.3f" : " %-6.2f", rec.dStratumValue[h]);
+            s.m_strSamplesNote += FormatText(" %d", rec.nStratumSamples[h]);
+        }
+        s.m_strStrata = FormatText("Number of Strata: %d", rec.nStrata);
+    } else {
+        s.m_strDesignInputs1 = "No design-specific inputs for Simple Random Sampling.";
+    }
+}
+
+void ComposeInputValues(SummaryScreen& s, const DQORecord& rec)
+{
+    s.m_strParameter = ParameterWord(ParameterOf(rec), ParameterWordForm::kTitle);
+    const bool proportion = IsProportion(rec.nParameter);
+    const char* value = proportion ? "%.3f" : "%g";
+    s.m_strActionLevel = FormatText(value, rec.dActionLevel);
+    s.m_strGrayRegion =
+        FormatText(proportion ? "%.3f - %.3f" : "%g - %g", rec.dLowerBound, rec.dUpperBound);
+    s.m_strPoint[kRowLower] = FormatText(proportion ? "%.3f*" : "%g*", rec.dLowerBound);
+    s.m_strPoint[kRowUpper] = FormatText(proportion ? "%.3f*" : "%g*", rec.dUpperBound);
+    if (proportion)
+        s.m_strSD.clear();
+    else if (rec.nDesign == kStratified)
+        s.m_strSD = "N/A";
+    else if (rec.bSDFromCV == 1)
+        s.m_strSD = FormatText("%g (%g%c of AL)", rec.dSD, rec.dCV * 100, '%');
+    else
+        s.m_strSD = Shown(rec.dSD);
+    s.m_strBaseline =
+        FormatText(rec.nBaseline == kBaselineAtMost ? "%s <= %.3f" : "%s >= %.3f",
+                   ParameterWord(ParameterOf(rec), ParameterWordForm::kSpaced), rec.dActionLevel);
+}
+
+void ComposeLimits(SummaryScreen& s, const DQORecord& rec)
+{
+    s.m_strLimit[kRowLower] = Shown(rec.fLimitAtLower);
+    s.m_strLimit[kRowUpper] = Shown(rec.fLimitAtUpper);
+    const std::pair<double, float> rows[kAdditionalRows] = {{rec.dBelow1, rec.fBelow1Limit},
+                                                            {rec.dBelow2, rec.fBelow2Limit},
+                                                            {rec.dAbove1, rec.fAbove1Limit},
+                                                            {rec.dAbove2, rec.fAbove2Limit}};
+    for (int k = 0; k < kAdditionalRows; ++k) {
+        const bool used = rows[k].second > 0;
+        s.m_strPoint[kAdditionalRowOf[k]] = used ? Shown(rows[k].first) : "";
+        s.m_strLimit[kAdditionalRowOf[k]] = used ? Shown(rows[k].second) : "";
+    }
+}
+
+// A typed row of the summary table, or the range's end with limit 0.
+int ReadBackRow(const SummaryScreen& s, ErrorRow row, double emptyPoint, double& point,
+                float& limit)
+{
+    StoreRow(GivenRow(s.m_strPoint[row], ReadDouble(s.m_strLimit[row])), emptyPoint, point, limit);
+    return s.m_strPoint[row].empty() ? 0 : 1;
+}
+
+} // namespace
+
+// --- Mean inputs ------------------------------------------------------------
+
+void FillOneMeanScreen(OneMeanInputsScreen& screen, const DQORecord& rec)
+{
+    FillMeanScreen(screen, rec);
+}
+
+void FillTwoMeanScreen(TwoMeanInputsScreen& screen, DQORecord& rec)
+{
+    TieBoundToActionLevel(rec);
+    FillMeanScreen(screen, rec);
+}
+
+void FillModifyMeanScreen(ModifyMeanScreen& screen, const DQORecord& rec)
+{
+    screen.m_strMinimum = Shown(rec.dMinimum);
+    screen.m_strMaximum = Shown(rec.dMaximum);
+    screen.m_strActionLevel = Shown(rec.dActionLevel);
+    screen.m_nSDMode = rec.bSDFromCV;
+    screen.m_strSD = Shown(rec.dSDValue);
+    screen.m_strCV = Shown(rec.dCV * 100);
+    screen.m_strCVLabel = CoefficientLabel(rec.dSDFromCV);
+    screen.m_strBound = Shown(OtherBound(rec));
+    screen.m_strBaseline = ModifyBaseline(rec, "%g");
+    screen.m_strBoundLabel = ModifyBoundLabel(rec.nBaseline);
+}
+
+void StoreMeanScreen(const MeanInputsScreen& screen, DQORecord& rec)
+{
+    const double actionLevel = ReadDouble(screen.m_strActionLevel);
+    rec.dMinimum = ReadDouble(screen.m_strMinimum);
+    rec.dMaximum = ReadDouble(screen.m_strMaximum);
+    rec.dActionLevel = actionLevel;
+    StoreStandardDeviation(rec, screen.m_nSDMode, screen.m_strSD, screen.m_strCV, actionLevel);
+    StoreGrayRegion(rec, screen.m_nBaseline, actionLevel, ReadDouble(screen.m_strOtherBound));
+}
+
+void StoreModifyMeanScreen(const ModifyMeanScreen& screen, DQORecord& rec)
+{
+    const double actionLevel = ReadDouble(screen.m_strActionLevel);
+    rec.dActionLevel = actionLevel;
+    StoreStandardDeviation(rec, screen.m_nSDMode, screen.m_strSD, screen.m_strCV, actionLevel);
+    StoreBounds(rec, rec.nBaseline, actionLevel, ReadDouble(screen.m_strBound));
+}
+
+std::string CheckOneMeanScreen(const OneMeanInputsScreen& screen)
+{
+    return CheckOneMeanInputs(ConvertedMeanInputs(screen));
+}
+
+std::string CheckTwoMeanScreen(const TwoMeanInputsScreen& screen)
+{
+    return CheckTwoMeanInputs(ConvertedMeanInputs(screen));
+}
+
+std::string CheckModifyMeanScreen(const ModifyMeanScreen& screen, const DQORecord& rec)
+{
+    const MeanInputs in{rec.dMinimum,
+                        rec.dMaximum,
+                        ReadDouble(screen.m_strActionLevel),
+                        ReadDouble(screen.m_strBound),
+                        rec.nBaseline,
+                        screen.m_nSDMode,
+                        ReadDouble(screen.m_strSD),
+                        ReadDouble(screen.m_strCV)};
+    return CheckModifyMeanInputs(rec.nParameter, in);
+}
+
+void ClickOneMeanBaseline(OneMeanInputsScreen& screen, BaselineCode baseline)
+{
+    const bool atMost = baseline == kBaselineAtMost;
+    const double end = ReadDouble(atMost ? screen.m_strMaximum : screen.m_strMinimum);
+    screen.m_nBaseline = baseline;
+    screen.m_strBoundLabel = WizardBoundLabel(baseline);
+    screen.m_strOtherBound = Shown((end + ReadDouble(screen.m_strActionLevel)) * 0.5);
+}
+
+void ClickTwoMeanBaseline(TwoMeanInputsScreen& screen, BaselineCode baseline)
+{
+    screen.m_nBaseline = baseline;
+    screen.m_strBoundLabel = WizardBoundLabel(baseline);
+    screen.m_strOtherBound = baseline == kBaselineAtMost ? "5.0" : "-5.0";
+}
+
+void ClickCoefficient(MeanInputsScreen& screen)
+{
+    screen.m_strCVLabel = CoefficientLabel(screen.m_strCV, screen.m_strActionLevel);
+}
+
+void ClickCoefficient(ModifyMeanScreen& screen)
+{
+    screen.m_strCVLabel = CoefficientLabel(screen.m_strCV, screen.m_strActionLevel);
+}
+
+// --- Proportion inputs ------------------------------------------------------
+
+void FillOnePropScreen(OnePropInputsScreen& screen, DQORecord& rec)
+{
+    TieBoundToActionLevel(rec);
+    screen.m_strActionLevel = Shown(rec.dActionLevel);
+    screen.m_nBaseline = rec.nBaseline;
+    screen.m_strOtherBound = Shown(OtherBound(rec));
+}
+
+void FillTwoPropScreen(TwoPropInputsScreen& screen, DQORecord& rec)
+{
+    TieBoundToActionLevel(rec);
+    screen.m_strMinimum = Shown(rec.dMinimum);
+    screen.m_strMaximum = Shown(rec.dMaximum);
+    screen.m_nBaseline = rec.nBaseline;
+    screen.m_strOtherBound = Shown(OtherBound(rec));
+}
+
+void FillModifyPropScreen(ModifyPropScreen& screen, const DQORecord& rec)
+{
+    screen.m_strMinimum = Money(rec.dMinimum);
+    screen.m_strMaximum = Money(rec.dMaximum);
+    screen.m_strBaseline = ModifyBaseline(rec, "%.3f");
+    screen.m_strActionLevelLabel = rec.nParameter == kTwoProportion
+                                       ? "Action Level (AL):         0.00 (fixed)"
+                                       : "Action Level (AL):";
+    screen.m_strActionLevel = FormatText("%.3f", rec.dActionLevel);
+    screen.m_strBoundLabel = ModifyBoundLabel(rec.nBaseline);
+    screen.m_strBound = FormatText("%.3f", OtherBound(rec));
+}
+
+void StoreOnePropScreen(const OnePropInputsScreen& screen, DQORecord& rec)
+{
+    const double actionLevel = ReadDouble(screen.m_strActionLevel);
+    rec.dMinimum = 0;
+    rec.dMaximum = 1;
+    rec.dActionLevel = actionLevel;
+    StoreGrayRegion(rec, screen.m_nBaseline, actionLevel, ReadDouble(screen.m_strOtherBound));
+}
+
+void StoreTwoPropScreen(const TwoPropInputsScreen& screen, DQORecord& rec)
+{
+    rec.dMinimum = -1;
+    rec.dMaximum = 1;
+    rec.dActionLevel = 0;
+    StoreGrayRegion(rec, screen.m_nBaseline, 0, ReadDouble(screen.m_strOtherBound));
+}
+
+void StoreModifyPropScreen(const ModifyPropScreen& screen, DQORecord& rec)
+{
+    if (rec.nParameter == kOneProportion)
+        rec.dActionLevel = ReadDouble(screen.m_strActionLevel);
+    StoreBounds(rec, rec.nBaseline, rec.dActionLevel, ReadDouble(screen.m_strBound));
+}
+
+std::string CheckOnePropScreen(const OnePropInputsScreen& screen)
+{
+    return CheckOnePropInputs(screen.m_nBaseline, ReadDouble(screen.m_strActionLevel),
+                              ReadDouble(screen.m_strOtherBound));
+}
+
+std::string CheckTwoPropScreen(const TwoPropInputsScreen& screen)
+{
+    return CheckTwoPropInputs(screen.m_nBaseline, ReadDouble(screen.m_strOtherBound));
+}
+
+std::string CheckModifyPropScreen(const ModifyPropScreen& screen, const DQORecord& rec)
+{
+    return CheckModifyPropInputs(rec.nParameter, rec.nBaseline, ReadDouble(screen.m_strActionLevel),
+                                 ReadDouble(screen.m_strBound));
+}
+
+void ClickOnePropBaseline(OnePropInputsScreen& screen, BaselineCode baseline)
+{
+    const double actionLevel = ReadDouble(screen.m_strActionLevel);
+    screen.m_nBaseline = baseline;
+    screen.m_strOtherBound =
+        Shown(baseline == kBaselineAtMost ? (actionLevel + 1) * 0.5 : actionLevel * 0.5);
+}
+
+void ClickTwoPropBaseline(TwoPropInputsScreen& screen, BaselineCode baseline)
+{
+    const bool atMost = baseline == kBaselineAtMost;
+    const double size = std::fabs(ReadDouble(screen.m_strOtherBound));
+    screen.m_nBaseline = baseline;
+    screen.m_strMinimum = "-1.00";
+    screen.m_strMaximum = atMost ? "1.00" : " 0.00";
+    screen.m_strOtherBound = Shown(atMost ? size : -size);
+}
+
+// --- Costs and decision error limits -----------------------------------------
+
+void FillCostsScreen(CostsScreen& screen, const DQORecord& rec)
+{
+    screen.m_strLabCost = Money(rec.fLabCost);
+    screen.m_strFieldCost = Money(rec.fFieldCost);
+    screen.m_bTotalFieldCost = rec.bFieldCostTotal;
+}
+
+void StoreCostsScreen(const CostsScreen& screen, DQORecord& rec)
+{
+    rec.fLabCost = NarrowToFloat(ReadDouble(screen.m_strLabCost));
+    rec.fFieldCost = NarrowToFloat(ReadDouble(screen.m_strFieldCost));
+    rec.bFieldCostTotal = screen.m_bTotalFieldCost;
+}
+
+std::string CheckCostsScreen(const CostsScreen& screen)
+{
+    return CheckCosts(ReadDouble(screen.m_strLabCost), ReadDouble(screen.m_strFieldCost));
+}
+
+const char* FieldCostUnit(int totalFieldCost)
+{
+    return totalFieldCost != 0 ? "(Total):" : "(Per Sample):";
+}
+
+void FillErrorLimitsScreen(ErrorLimitsScreen& screen, const DQORecord& rec)
+{
+    const char* bound = IsProportion(rec.nParameter) ? "(%.3f):" : "(%g):";
+    screen.m_strLowerBound = FormatText(bound, rec.dLowerBound);
+    screen.m_strUpperBound = FormatText(bound, rec.dUpperBound);
+    screen.m_strLimitAtLower = Shown(rec.fLimitAtLower);
+    screen.m_strLimitAtUpper = Shown(rec.fLimitAtUpper);
+}
+
+void StoreErrorLimitsScreen(const ErrorLimitsScreen& screen, DQORecord& rec)
+{
+    rec.fLimitAtLower = NarrowToFloat(ReadDouble(screen.m_strLimitAtLower));
+    rec.fLimitAtUpper = NarrowToFloat(ReadDouble(screen.m_strLimitAtUpper));
+}
+
+std::string CheckErrorLimitsScreen(const ErrorLimitsScreen& screen)
+{
+    return CheckErrorLimits(ReadDouble(screen.m_strLimitAtLower),
+                            ReadDouble(screen.m_strLimitAtUpper));
+}
+
+void FillAdditionalLimitsScreen(AdditionalLimitsScreen& screen, const DQORecord& rec)
+{
+    const char* format = IsProportion(rec.nParameter) ? "%.3f" : "%g";
+    screen.m_strLowerBound = FormatText(format, rec.dLowerBound);
+    screen.m_strUpperBound = FormatText(format, rec.dUpperBound);
+    screen.m_strLimitAtLower = Shown(rec.fLimitAtLower);
+    screen.m_strLimitAtUpper = Shown(rec.fLimitAtUpper);
+    // Entries whose limit is not a valid one stay empty.
+    const auto entry = [format](double point, float limit, std::string& pointText,
+                                std::string& limitText) {
+        const bool shown = limit > 0 && limit <= 0.5f;
+        pointText = shown ? FormatText(format, point) : "";
+        limitText = shown ? FormatText(format, limit) : "";
+    };
+    entry(rec.dBelow1, rec.fBelow1Limit, screen.m_strBelow1, screen.m_strBelow1Limit);
+    entry(rec.dBelow2, rec.fBelow2Limit, screen.m_strBelow2, screen.m_strBelow2Limit);
+    entry(rec.dAbove1, rec.fAbove1Limit, screen.m_strAbove1, screen.m_strAbove1Limit);
+    entry(rec.dAbove2, rec.fAbove2Limit, screen.m_strAbove2, screen.m_strAbove2Limit);
+}
+
+void StoreAdditionalLimitsScreen(const AdditionalLimitsScreen& screen, DQORecord& rec)
+{
+    const AdditionalLimitRows rows = ScreenRows(screen);
+    // Only zero or non-zero of the counts matters downstream.
+    rec.nBelowCount = (rows.below1.given ? 2 : 0) + (rows.below2.given ? 1 : 0);
+    rec.nAboveCount = (rows.above1.given ? 1 : 0) + (rows.above2.given ? 2 : 0);
+    StoreRow(rows.below1, rec.dMinimum, rec.dBelow1, rec.fBelow1Limit);
+    StoreRow(rows.below2, rec.dMinimum, rec.dBelow2, rec.fBelow2Limit);
+    StoreRow(rows.above1, rec.dMaximum, rec.dAbove1, rec.fAbove1Limit);
+    StoreRow(rows.above2, rec.dMaximum, rec.dAbove2, rec.fAbove2Limit);
+    SortPair(rec.dBelow1, rec.fBelow1Limit, rec.dBelow2, rec.fBelow2Limit);
+    SortPair(rec.dAbove1, rec.fAbove1Limit, rec.dAbove2, rec.fAbove2Limit);
+}
+
+std::string CheckAdditionalLimitsScreen(const AdditionalLimitsScreen& screen, const DQORecord& rec)
+{
+    return CheckAdditionalLimits(rec, ScreenRows(screen));
+}
+
+// --- Sampling design inputs --------------------------------------------------
+
+void FillCompositeScreen(CompositeScreen& screen, const DQORecord& rec)
+{
+    const bool first = rec.nAliquots == 0;
+    screen.m_strSDRatio = first ? "0.10" : Money(rec.dSDRatio);
+    screen.m_strAliquots = first ? "4" : FormatText("%d", rec.nAliquots);
+    screen.m_strCompositingCost = first ? "5.00" : Money(rec.fCompositingCost);
+}
+
+void StoreCompositeScreen(const CompositeScreen& screen, DQORecord& rec)
+{
+    rec.dSDRatio = ReadDouble(screen.m_strSDRatio);
+    rec.nAliquots = ReadInt(screen.m_strAliquots);
+    rec.fCompositingCost = NarrowToFloat(ReadDouble(screen.m_strCompositingCost));
+}
+
+std::string CheckCompositeScreen(const CompositeScreen& screen)
+{
+    return CheckCompositeInputs(ReadDouble(screen.m_strSDRatio), ReadInt(screen.m_strAliquots),
+                                ReadDouble(screen.m_strCompositingCost));
+}
+
+void FillStrataCountScreen(StrataCountScreen& screen, const DQORecord& rec)
+{
+    screen.m_strStrata = rec.nStrata == 0 ? "2" : FormatText("%d", rec.nStrata);
+}
+
+void StoreStrataCountScreen(const StrataCountScreen& screen, DQORecord& rec)
+{
+    rec.nStrata = ReadInt(screen.m_strStrata);
+}
+
+std::string CheckStrataCountScreen(const StrataCountScreen& screen)
+{
+    return CheckStrataCount(ReadInt(screen.m_strStrata));
+}
+
+void FillMeanStratumScreen(MeanStratumScreen& screen, const DQORecord& rec, int stratum,
+                           double weightSum)
+{
+    FillStratumScreen(screen, rec, stratum, weightSum);
+}
+
+void FillPropStratumScreen(PropStratumScreen& screen, DQORecord& rec, int stratum, double weightSum)
+{
+    rec.dCalcSD = rec.nCalcBaseline == kBaselineAtMost ? rec.dCalcLower : rec.dCalcUpper;
+    FillStratumScreen(screen, rec, stratum, weightSum);
+}
+
+double StoreStratumScreen(const StratumScreen& screen, DQORecord& rec, int stratum)
+{
+    const StratumInputs in = ConvertedStratum(screen);
+    const int index = stratum - 1;
+    if (index >= 0 && index < kMaxStrata) {
+        rec.dStratumValue[index] = in.value;
+        rec.dStratumWeight[index] = in.weight;
+    }
+    return in.weight;
+}
+
+std::string CheckMeanStratumScreen(const MeanStratumScreen& screen, const DQORecord& rec)
+{
+    return CheckMeanStratum(rec, ConvertedStratum(screen));
+}
+
+std::string CheckPropStratumScreen(const PropStratumScreen& screen)
+{
+    return CheckPropStratum(ConvertedStratum(screen));
+}
+
+// --- Design/DQO summary ------------------------------------------------------
+
+void FillSummaryScreen(SummaryScreen& screen, const DQORecord& rec)
+{
+    screen = SummaryScreen();
+    ComposeDesign(screen, rec);
+    if (IsTwoSample(rec.nParameter))
+        screen.m_strSamplesLabel = "Number of Samples (per population):";
+    else if (rec.nDesign == kStratified)
+        screen.m_strSamplesLabel = "Total Number of Samples:";
+    else
+        screen.m_strSamplesLabel = "Number of Samples:";
+    ComposeInputValues(screen, rec);
+    screen.m_strLabCost = Money(rec.fLabCost);
+    screen.m_strFieldCost = Money(rec.fFieldCost);
+    screen.m_strFieldCostUnit = FieldCostUnit(rec.bFieldCostTotal);
+    if (rec.nDesign == kComposite)
+        screen.m_strCompositingCost = Money(rec.fCompositingCost);
+    ComposeLimits(screen, rec);
+    screen.m_strSamples = FormatText("%d", rec.nSamples);
+    screen.m_strTotalCost = Money(rec.dTotalCost);
+    if (IsTwoSample(rec.nParameter))
+        screen.m_strSamplesNote =
+            FormatText("(%lld Samples Total)", 2LL * static_cast<long long>(rec.nSamples));
+}
+
+std::string AcceptSummaryScreen(const SummaryScreen& screen, DQORecord& rec)
+{
+    AcceptTypedSamples(screen, rec);
+    if (std::string message = CheckSummaryLimits(rec, SummaryRows(screen)); !message.empty())
+        return message;
+    const float lower = NarrowToFloat(ReadDouble(screen.m_strLimit[kRowLower]));
+    if (std::string message = CheckErrorLimit(lower); !message.empty())
+        return message;
+    rec.fLimitAtLower = lower;
+    const float upper = NarrowToFloat(ReadDouble(screen.m_strLimit[kRowUpper]));
+    if (std::string message = CheckErrorLimit(upper); !message.empty())
+        return message;
+    rec.fLimitAtUpper = upper;
+    return std::string();
+}
+
+bool ApplySummaryScreen(const SummaryScreen& screen, DQORecord& current, DQORecord& original,
+                        Messages& messages)
+{
+    ApplyTypedSamples(current, messages);
+    if (current.bRestoreOriginal != 0) {
+        current.bRestoreOriginal = 0;
+        RestoreOriginal(current, original);
+        return false;
+    }
+    SaveFirstDesignInputs(current, original);
+    current.nBelowCount =
+        ReadBackRow(screen, kRowBelow1, current.dMinimum, current.dBelow1, current.fBelow1Limit) +
+        ReadBackRow(screen, kRowBelow2, current.dMinimum, current.dBelow2, current.fBelow2Limit);
+    current.nAboveCount =
+        ReadBackRow(screen, kRowAbove1, current.dMaximum, current.dAbove1, current.fAbove1Limit) +
+        ReadBackRow(screen, kRowAbove2, current.dMaximum, current.dAbove2, current.fAbove2Limit);
+    return true;
+}
+
+void SortAdditionalPoints(DQORecord& rec)
+{
+    if (rec.nBelowCount != 0)
+        SortPair(rec.dBelow1, rec.fBelow1Limit, rec.dBelow2, rec.fBelow2Limit);
+    if (rec.nAboveCount != 0)
+        SortPair(rec.dAbove1, rec.fAbove1Limit, rec.dAbove2, rec.fAbove2Limit);
+}
+
+bool RecomputeForTypedSamples(const SummaryScreen& screen, DQORecord& rec, Messages& messages)
+{
+    AcceptTypedSamples(screen, rec);
+    if (rec.bSamplesChanged == 0)
+        return false;
+    ApplyTypedSamples(rec, messages);
+    FillCalculationBlock(rec);
+    ComputeAnalysisPass(rec, messages);
+    return true;
+}
