@@ -4,6 +4,8 @@
 #include <iterator>
 #include <optional>
 
+#include "engine/record_views.h"
+
 void ResetDQORecord(DQORecord& rec)
 {
     // The reset values are the member initialisers; fields without one
@@ -120,7 +122,7 @@ void RestoreOriginal(DQORecord& current, const DQORecord& original)
 void SaveFirstDesignInputs(DQORecord& current, DQORecord& original)
 {
     if (current.bStrataSaved == 0 && current.nStrata > 0) {
-        const int strata = std::min(current.nStrata, kMaxStrata);
+        const int strata = StrataCount(current);
         original.nStrata = current.nStrata;
         std::copy_n(current.dStratumValue, strata, original.dStratumValue);
         std::copy_n(current.dStratumWeight, strata, original.dStratumWeight);

@@ -1,12 +1,12 @@
 #include "engine/summary_report.h"
 
-#include <algorithm>
 #include <new>
 
 #include "engine/dqo_record.h"
 #include "engine/file_output.h"
 #include "engine/messages.h"
 #include "engine/number_text.h"
+#include "engine/record_views.h"
 
 namespace {
 
@@ -14,14 +14,6 @@ const char* const kFrame = "****************************************************
 const char* const kCannotAllocate = "ERROR: Cannot allocate space for the file stream object.";
 const char* const kCannotOpen = "ERROR: Cannot open file.";
 const char* const kCannotWrite = "ERROR: Cannot write to file.";
-
-// The report writes the differences without blanks around the minus, unlike
-// the screens.
-const char* ReportParameterWord(int parameter)
-{
-    static const char* const words[] = {"mean", "proportion", "mean1-mean2", "prop1-prop2"};
-    return words[std::clamp(parameter, 0, 3)];
-}
 
 std::string DesignLines(const DQORecord& rec)
 {
@@ -44,8 +36,7 @@ std::string StrataTable(const DQORecord& rec)
                              "Stratum    Samples      Weight              SD    \n"
                            : "          Number of                     Underlying\n"
                              "Stratum    Samples      Weight          Proportion\n";
-    // The arrays have room for kMaxStrata whatever the count says.
-    const int strata = std::clamp(rec.nStrata, 0, kMaxStrata);
+    const int strata = StrataCount(rec);
     for (int h = 0; h < strata; ++h)
         text += FormatText("  %2d       %4d          %4.3f     %13.2f\n", h + 1,
                            rec.nStratumSamples[h], rec.dStratumWeight[h], rec.dStratumValue[h]);
@@ -58,8 +49,10 @@ std::string ObjectiveLines(const DQORecord& rec)
     text += FormatText("Action Level:    %.3f\n", rec.dActionLevel);
     text += FormatText("Gray Region:     %.3f - %.3f\n", rec.dLowerBound, rec.dUpperBound);
     const char* relation = rec.nBaseline == kBaselineAtMost ? "<=" : ">=";
-    text += FormatText("Baseline Condition: %s %s %.3f\n", ReportParameterWord(rec.nParameter),
-                       relation, rec.dActionLevel);
+    // The differences without blanks around the minus, unlike the summary screen.
+    text += FormatText("Baseline Condition: %s %s %.3f\n",
+                       ParameterWord(ParameterOf(rec), ParameterWordForm::kPlain), relation,
+                       rec.dActionLevel);
     if (rec.nParameter == kOneMean) {
         text += FormatText("Standard Deviation (SD):  %.2f\n", rec.dSD);
         if (rec.nDesign == kComposite)
@@ -79,7 +72,7 @@ std::string LowerRow(const DQORecord& rec, int row, const char* label)
 {
     if (rec.dErrorLimit[row] == 0)
         return UnusedRow(label);
-    const bool flagged = row != kRowLower && rec.bNotSatisfied[row] != 0;
+    const bool flagged = RowNotSatisfied(rec, static_cast<ErrorRow>(row));
     return FormatText("    %13.3f         %5.4f        %s    %s\n", rec.dErrorPoint[row],
                       rec.dErrorLimit[row], label, flagged ? "Not Satisfied" : "");
 }

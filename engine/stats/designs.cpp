@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/dqo_record.h"
+#include "engine/record_views.h"
 #include "engine/stats/analysis.h"
 #include "engine/stats/normal.h"
 #include "engine/stats/sample_size.h"
@@ -29,7 +30,7 @@ void CAnalysis::CompositeCost()
 
 int CAnalysis::StrataCount() const
 {
-    return std::clamp(m_rec.nStrata, 0, kMaxStrata);
+    return ::StrataCount(m_rec);
 }
 
 int CAnalysis::StrataLimit() const

@@ -5,6 +5,7 @@
 #include "engine/dqo_record.h"
 #include "engine/messages.h"
 #include "engine/number_text.h"
+#include "engine/record_views.h"
 #include "engine/stats/analysis.h"
 #include "engine/stats/normal.h"
 #include "engine/stats/sample_size.h"
@@ -13,10 +14,6 @@ namespace {
 
 // An error rate may exceed its limit by this much and still count as met.
 constexpr double kRateTolerance = 0.001;
-
-// The rows of the additional limits, in the order of bNotSatisfied.
-constexpr int kAdditionalRowIndex[kAdditionalRows] = {kRowBelow1, kRowBelow2, kRowAbove1,
-                                                      kRowAbove2};
 
 } // namespace
 
@@ -41,7 +38,7 @@ void CAnalysis::ReportInternalError(const char* where)
 void CAnalysis::CheckAdditionalLimits()
 {
     for (int k = 0; k < kAdditionalRows; ++k) {
-        const int row = kAdditionalRowIndex[k];
+        const int row = kAdditionalRowOf[k];
         m_rec.bNotSatisfied[k] =
             m_rec.dErrorLimit[row] != 0 ? CheckAdditionalLimit(row, m_rec.nDesign) : 0;
     }
