@@ -14,6 +14,7 @@
 
 #include "engine/dqo_record.h"
 #include "engine/number_text.h"
+#include "engine/record_views.h"
 
 namespace {
 
@@ -151,10 +152,9 @@ const char* XLabel(int parameter)
     return labels[std::clamp(parameter, 0, 3)];
 }
 
-std::string YLabel(int parameter)
+std::string YLabel(ParameterCode parameter)
 {
-    static const char* const words[] = {"mean", "proportion", "mean", "prop."};
-    const char* word = words[std::clamp(parameter, 0, 3)];
+    const char* word = ParameterWord(parameter, ParameterWordForm::kCurve);
     // The curve is always the probability of deciding "greater".
     if (IsTwoSample(parameter))
         return FormatText(
@@ -172,27 +172,9 @@ QString DesignDetail(const DQORecord& rec)
     if (rec.nDesign != kStratified)
         return QString();
     QString detail = QStringLiteral("(Strata sizes:");
-    for (int i = 0; i < std::clamp(rec.nStrata, 0, kMaxStrata); ++i)
+    for (int i = 0; i < StrataCount(rec); ++i)
         detail += Text(FormatText(" %d", rec.nStratumSamples[i]));
     return detail + QStringLiteral(")");
-}
-
-// The additional rows carry a flag when the design misses their limit; the
-// gray region bounds never do.
-bool RowNotSatisfied(const DQORecord& rec, int row)
-{
-    switch (row) {
-    case kRowBelow1:
-        return rec.bNotSatisfied[0] != 0;
-    case kRowBelow2:
-        return rec.bNotSatisfied[1] != 0;
-    case kRowAbove1:
-        return rec.bNotSatisfied[2] != 0;
-    case kRowAbove2:
-        return rec.bNotSatisfied[3] != 0;
-    default:
-        return false;
-    }
 }
 
 } // namespace
@@ -280,7 +262,7 @@ void CGraph::TakeRecord(const DQORecord& rec)
 {
     SetData(rec.plotSpec);
     SetXLabel(QString::fromUtf8(XLabel(rec.nParameter)));
-    SetYLabel(Text(YLabel(rec.nParameter)));
+    SetYLabel(Text(YLabel(ParameterOf(rec))));
     // The difference of two proportions is always plotted from -1 to 1.
     const bool centred = rec.nParameter == kTwoProportion;
     SetDecisionInfo(rec.nBaseline, rec.dErrorPoint, rec.dErrorLimit, rec.dMinimum,
@@ -443,7 +425,6 @@ void CGraph::DrawActionLevelLabel(QPainter& painter, const Layout& lay) const
 
 void CGraph::DrawRegionLabels(QPainter& painter, const Layout& lay) const
 {
-    static const char* const terms[] = {"mean ", "proportion ", "mean1 - mean2 ", "prop1 - prop2 "};
     static const int shifts[] = {40, 45, 58, 58};
     const int parameter = std::clamp(m_nParameterCode, 0, 3);
     const QFontMetrics metrics(m_mediumFont, painter.device());
@@ -461,7 +442,10 @@ void CGraph::DrawRegionLabels(QPainter& painter, const Layout& lay) const
     DrawTextTop(painter, m_mediumFont, centreLeft, yR, rejectLeft ? "FR" : "FA");
     DrawTextTop(painter, m_mediumFont, centreRight, yR, rejectLeft ? "FA" : "FR");
 
-    const QString lead = QStringLiteral("Ho: ") + QString::fromUtf8(terms[parameter]);
+    const QString lead = QStringLiteral("Ho: ") +
+                         QString::fromUtf8(ParameterWord(static_cast<ParameterCode>(parameter),
+                                                         ParameterWordForm::kSpaced)) +
+                         QStringLiteral(" ");
     const QString hypothesis =
         lead + (rejectLeft ? "< " : "> ") + Text(FormatText("%g", m_dActionLevel));
     // The hypothesis stands under "FR", moved left by its own length in
@@ -564,7 +548,7 @@ void CGraph::DrawLimitTable(QPainter& painter, const Layout& lay, const DQORecor
         // the baseline is "at least", a false rejection otherwise.
         const bool belowSide = i <= kRowLower;
         const char* type = belowSide == (rec.nBaseline == kBaselineAtLeast) ? "A" : "R";
-        const char* flag = RowNotSatisfied(rec, i) ? "NS" : "";
+        const char* flag = RowNotSatisfied(rec, static_cast<ErrorRow>(i)) ? "NS" : "";
         DrawTextTop(painter, m_smallFont, x, y,
                     Text(FormatText("%5.3f             %.3f      F%s %s", rec.dErrorPoint[i],
                                     rec.dErrorLimit[i], type, flag)));
