@@ -68,6 +68,11 @@ void CPlatformSeams::Install(CPlatformSeams* seams)
     g_installed = seams;
 }
 
+CPlatformSeams* CPlatformSeams::Installed()
+{
+    return g_installed;
+}
+
 void CSeamMessages::Show(const std::string& title, const std::string& text, MessageIcon icon)
 {
     CPlatformSeams::Current().ShowMessage(m_pOwner, QString::fromStdString(title),

@@ -39,6 +39,9 @@ public:
     static CPlatformSeams& Current();
     // Installs seams (not owned); null puts the Qt implementation back.
     static void Install(CPlatformSeams* seams);
+    // The seams installed, null while the Qt implementation is in use; what
+    // a temporary installation puts back when it ends.
+    static CPlatformSeams* Installed();
 };
 
 // The engine's and the document's messages shown through the seams.

@@ -11,7 +11,8 @@
 
 // Seams for tests: screens are driven by a script instead of a person, the
 // answers of message boxes and file prompts are queued, and ending the
-// process is recorded instead of done. Installed for its lifetime.
+// process is recorded instead of done. Installed for its lifetime; the seams
+// installed before come back when it ends, so scripted seams nest.
 class CScriptedSeams : public CPlatformSeams {
 public:
     struct Shown {
@@ -26,8 +27,8 @@ public:
     // script has ended it (done()) or not; RunModal returns the result.
     using Script = std::function<void(QDialog&)>;
 
-    CScriptedSeams() { Install(this); }
-    ~CScriptedSeams() override { Install(nullptr); }
+    CScriptedSeams() : m_pPrevious(Installed()) { Install(this); }
+    ~CScriptedSeams() override { Install(m_pPrevious); }
     CScriptedSeams(const CScriptedSeams&) = delete;
     CScriptedSeams& operator=(const CScriptedSeams&) = delete;
 
@@ -79,4 +80,7 @@ public:
     std::vector<SaveFileRequest> requests;
     std::vector<int> endStatuses;
     int modalRuns = 0;
+
+private:
+    CPlatformSeams* m_pPrevious;
 };
