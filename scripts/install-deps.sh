@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages TALO needs to build, test and run, when missing.
+# Running it again installs nothing.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-dejavu-core locales)
+# fonts-liberation2: the graph's built-in fonts, taken at build time.
+# clang-format and git: the formatting check of the test run.
+packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-dejavu-core
+          fonts-liberation2 locales clang-format git)
 
 as_root() {
     if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi

@@ -1,6 +1,8 @@
 #include "ui/graph/graph.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPolygon>
@@ -61,11 +63,31 @@ int PixelSize(int points, const QPaintDevice& device)
     return std::clamp(TruncToInt(pixels), 1, kMaxFontPixels);
 }
 
+// Family names of the built-in fonts as loaded; empty until they are.
+QString g_fixedFamily;
+QString g_plainFamily;
+
+QString AddFont(const QString& resource)
+{
+    const int id = QFontDatabase::addApplicationFont(resource);
+    return id < 0 ? QString() : QFontDatabase::applicationFontFamilies(id).value(0);
+}
+
+// One of the built-in families and no other: a glyph borrowed from a font of
+// the system would change the layout from machine to machine.
+QFont GraphFont(const QString& family, const char* fallback, int points, const QPaintDevice& device)
+{
+    QFont font(family.isEmpty() ? QString::fromLatin1(fallback) : family);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    font.setPixelSize(PixelSize(points, device));
+    return font;
+}
+
+// The fixed-pitch texts: Liberation Mono has the metrics of Courier New.
 QFont FixedFont(int points, const QPaintDevice& device)
 {
-    QFont font(QStringLiteral("Courier New"));
+    QFont font = GraphFont(g_fixedFamily, "Liberation Mono", points, device);
     font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(PixelSize(points, device));
     return font;
 }
 
@@ -179,6 +201,24 @@ QString DesignDetail(const DQORecord& rec)
 
 } // namespace
 
+bool LoadGraphFonts()
+{
+    // Resources of a static library are not registered by themselves.
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(graph_fonts);
+        return true;
+    }();
+    (void)registered;
+    // The font database belongs to the application object.
+    if (qGuiApp == nullptr)
+        return false;
+    if (g_fixedFamily.isEmpty())
+        g_fixedFamily = AddFont(QStringLiteral(":/fonts/LiberationMono-Regular.ttf"));
+    if (g_plainFamily.isEmpty())
+        g_plainFamily = AddFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+    return !g_fixedFamily.isEmpty() && !g_plainFamily.isEmpty();
+}
+
 CGraph::CGraph(const QString& title, const QString& xLabel, const QString& yLabel)
     : m_strTitle(title), m_strXLabel(xLabel), m_strYLabel(yLabel)
 {
@@ -242,11 +282,13 @@ void CGraph::Draw(QPainter& painter, const DQORecord* results, int width, int he
 
 void CGraph::CreateFonts(const QPaintDevice& device)
 {
+    // Loaded at start-up; a drawing before that still gets the built-in fonts.
+    LoadGraphFonts();
     m_smallFont = FixedFont(8, device);
     m_mediumFont = FixedFont(10, device);
     m_largeFont = FixedFont(12, device);
-    m_verticalFont = QFont();
-    m_verticalFont.setPixelSize(PixelSize(10, device));
+    // The vertical label in the plain face.
+    m_verticalFont = GraphFont(g_plainFamily, "Liberation Sans", 10, device);
     m_verticalFont.setWeight(QFont::Normal);
 
     m_metrics.hS = LineHeight(m_smallFont, device);

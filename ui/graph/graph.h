@@ -10,6 +10,13 @@ class QPainter;
 class QPaintDevice;
 struct DQORecord;
 
+// The graph draws every text in fonts built into the program (Liberation
+// Mono and Liberation Sans), so that its layout is the same on every
+// machine. Loads them into the application's font database once; needs the
+// application object. False when they could not be loaded: the graph then
+// falls back to fonts of the system.
+bool LoadGraphFonts();
+
 // Draws the estimated performance curve with its axes, gray region, action
 // level, decision error limits and text blocks into any paint device. Every
 // position follows from the metrics of the fonts on the target device, so

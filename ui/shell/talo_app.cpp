@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPalette>
+#include <QtGlobal>
 
+#include "ui/graph/graph.h"
 #include "ui/graph/talo_view.h"
 #include "ui/platform_seams.h"
 #include "ui/screens/intro_dlg.h"
@@ -41,6 +43,9 @@ CTaloApp::~CTaloApp() = default;
 
 void CTaloApp::InitInstance()
 {
+    // Without them the graph still draws, in fonts of the system.
+    if (!LoadGraphFonts())
+        qWarning("TALO: the graph's fonts could not be loaded");
     SetDialogColours();
     CIntroDlg intro;
 

@@ -23,8 +23,8 @@ public:
     CTaloApp(const CTaloApp&) = delete;
     CTaloApp& operator=(const CTaloApp&) = delete;
 
-    // Dialog colours, the document, the main window shown on the middle of
-    // the desktop, then the introduction screen.
+    // The graph's fonts, dialog colours, the document, the main window shown
+    // on the middle of the desktop, then the introduction screen.
     void InitInstance();
 
     CTaloDoc& Document() const { return *m_pDoc; }
