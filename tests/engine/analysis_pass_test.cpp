@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/screen_state.h"
 #include "tests/support/recording_messages.h"
 #include "tests/support/records.h"
 
@@ -25,15 +26,15 @@ TEST_P(ApplyTypedSamplesTest, RateBecomesTheLimitThatYieldsTheTypedSize)
     DQORecord rec = StartingRecord(c.parameter, c.baseline);
     RecordingMessages messages;
     ComputeAnalysisPass(rec, messages);
-    AcceptTypedSamplesAndCost(rec, c.typed, rec.dTotalCost);
-    ApplyTypedSamples(rec, messages);
+    SummaryScreen summary;
+    FillSummaryScreen(summary, rec);
+    summary.m_strSamples = std::to_string(c.typed);
+    ASSERT_TRUE(RecomputeForTypedSamples(summary, rec, messages));
 
     const bool atMost = c.baseline == kBaselineAtMost;
     EXPECT_NEAR(atMost ? rec.fLimitAtUpper : rec.fLimitAtLower, c.rate, 5e-5f);
     EXPECT_EQ(atMost ? rec.fLimitAtLower : rec.fLimitAtUpper, 0.01f);
     EXPECT_EQ(rec.bSamplesChanged, 0);
-    FillCalculationBlock(rec);
-    ComputeAnalysisPass(rec, messages);
     EXPECT_NEAR(rec.nSamples, c.typed, 1); // or the size next to it after rounding
     EXPECT_TRUE(messages.shown.empty());
 }
