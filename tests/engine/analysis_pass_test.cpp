@@ -47,15 +47,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedRate{"TwoMean", kTwoMean, kBaselineAtMost, 50, 0.1325f}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ApplyTypedSamplesTest, NothingAskedNothingChanged)
-{
-    DQORecord rec = StartingRecord(kOneMean);
-    RecordingMessages messages;
-    ComputeAnalysisPass(rec, messages);
-    ApplyTypedSamples(rec, messages);
-    EXPECT_EQ(rec.fLimitAtUpper, 0.01f);
-}
-
 struct TypedCost {
     const char* name;
     int parameter;

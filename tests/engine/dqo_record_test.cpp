@@ -31,26 +31,6 @@ TEST(ResetDQORecordTest, InputsComeBackResultsAndCalculationBlockStay)
     EXPECT_EQ(std::make_tuple(rec.dTotalCost, rec.nCalcSamples), std::make_tuple(123.0, 9));
 }
 
-TEST(FillCalculationBlockTest, CopiesWidensAndOrdersTheTable)
-{
-    DQORecord rec;
-    rec.fLimitAtUpper = 0.05f;
-    rec.dBelow1 = 1;
-    rec.fBelow1Limit = 0.2f;
-    rec.dAbove2 = 99;
-    rec.fAbove2Limit = 0.1f;
-    rec.nCalcSamples = 44;
-    FillCalculationBlock(rec);
-
-    EXPECT_EQ(std::make_tuple(rec.nCalcParameter, rec.nCalcSamples), std::make_tuple(1, 0));
-    const double points[kErrorRows] = {1, 0, 50, 75, 0, 99};
-    const double limits[kErrorRows] = {0.2f, 0, 0.01f, 0.05f, 0, 0.1f};
-    for (int row = 0; row < kErrorRows; ++row) {
-        EXPECT_EQ(rec.dErrorPoint[row], points[row]) << "row " << row;
-        EXPECT_EQ(rec.dErrorLimit[row], limits[row]) << "row " << row;
-    }
-}
-
 TEST(DesignInputsTest, OriginalDQOsKeepTheDesignAndItsFirstInputs)
 {
     DQORecord original, current;

@@ -35,29 +35,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Reading{"99999999999", 99999999999.0, INT_MAX},
                       Reading{"-99999999999", -99999999999.0, INT_MIN}));
 
-struct Formatting {
-    const char* format;
-    double value;
-    const char* text;
-};
-
-class FormatTextTest : public ::testing::TestWithParam<Formatting> {};
-
-TEST_P(FormatTextTest, AlwaysWithADecimalPoint)
-{
-    EXPECT_EQ(FormatText(GetParam().format, GetParam().value), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(Formats, FormatTextTest,
-                         ::testing::Values(Formatting{"%g", 16.67, "16.67"},
-                                           Formatting{"%g", 1234567.0, "1.23457e+06"},
-                                           Formatting{"%.2f", 13650.0, "13650.00"},
-                                           Formatting{"%13.2f", 0.25, "         0.25"}));
-
-TEST(FormatTextTest, LongTextsAreWhole)
+TEST(FormatTextTest, LongTextsAreWholeAndNumbersHaveADecimalPoint)
 {
     const std::string longText(5000, 'x');
     EXPECT_EQ(FormatText("%s", longText.c_str()), longText);
+    EXPECT_EQ(FormatText("%g %.2f", 16.67, 0.25), "16.67 0.25"); // whatever the locale
 }
 
 TEST(ConversionTest, NarrowingAndTruncationStayInRange)

@@ -80,9 +80,6 @@ const ReportCase kReportCases[] = {
      "Baseline Condition: mean1-mean2 <= 0.000\n\n"
      "                Decision Error Limits\n"
      "            conc.        prob(error)     type\n"},
-    {"TwoSampleProportion", kTwoProportion, [](DQORecord&) {},
-     "Baseline Condition: prop1-prop2 <= 0.000\n\n"
-     "            prop.        prob(error)     type\n"},
     {"Composite", kOneMean,
      [](DQORecord& r) {
          r.nDesign = kComposite;
@@ -107,18 +104,6 @@ const ReportCase kReportCases[] = {
      "Stratum    Samples      Weight          Proportion\n"
      "   1         12          0.600              0.25\n"
      "   2          7          0.400              0.40\n\n"
-     "                Data Quality Objectives\n"},
-    // The stratum arrays hold five entries whatever the count says.
-    {"StratifiedMeanBeyondTheArrays", kOneMean,
-     [](DQORecord& r) {
-         SetStratum(r, 0, 100, 0.2, 1234.5);
-         r.nStrata = 7;
-     },
-     "Number of Strata: 7\n\n"
-     "          Number of\n"
-     "Stratum    Samples      Weight              SD    \n"
-     "   1        100          0.200           1234.50\n"
-     "   5          0          0.000              0.00\n\n"
      "                Data Quality Objectives\n"},
 };
 

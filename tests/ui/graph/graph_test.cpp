@@ -4,16 +4,15 @@
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
 #include <climits>
-#include <functional>
 #include <limits>
 #include <numeric>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -22,6 +21,9 @@
 #include "engine/dqo_record.h"
 #include "tests/support/recording_messages.h"
 #include "tests/support/records.h"
+
+// Every expectation follows from the record and from positions measured on
+// the drawing itself, never from the size of a font.
 
 namespace {
 
@@ -64,17 +66,13 @@ DQORecord Analysed(const GraphCase& c)
 {
     DQORecord rec = StartingRecord(c.parameter, c.baseline);
     rec.nDesign = c.design;
-    if (c.design == kComposite) {
-        rec.dSDRatio = 0.5;
-        rec.nAliquots = 4;
-    }
-    if (c.design == kStratified) {
-        const double deviations[] = {10, 16.67, 25};
-        const double weights[] = {0.5, 0.3, 0.2};
-        rec.nStrata = 3;
-        std::copy_n(deviations, 3, rec.dStratumValue);
-        std::copy_n(weights, 3, rec.dStratumWeight);
-    }
+    rec.dSDRatio = 0.5;
+    rec.nAliquots = 4;
+    const double deviations[] = {10, 16.67, 25};
+    const double weights[] = {0.5, 0.3, 0.2};
+    rec.nStrata = 3;
+    std::copy_n(deviations, 3, rec.dStratumValue);
+    std::copy_n(weights, 3, rec.dStratumWeight);
     return Analysed(rec);
 }
 
@@ -118,20 +116,6 @@ int Last(const std::vector<int>& counts)
     return static_cast<int>(counts.rend() - last) - 1;
 }
 
-// The plot as its drawn axes show it: the y axis is the fullest column, the
-// x axis the fullest row, ending at the right end of the plot.
-struct PlotBox {
-    int left, right, bottom;
-    int At(double position) const { return left + static_cast<int>((right - left) * position); }
-};
-
-PlotBox FindAxes(const QImage& image, QRgb colour)
-{
-    const int bottom = Fullest(Profile(image, colour, false));
-    return {Fullest(Profile(image, colour)),
-            Last(Profile(image.copy(0, bottom, kWidth, 1), colour)), bottom};
-}
-
 struct Medium {
     const char* name;
     int copyMode;
@@ -153,20 +137,23 @@ TEST_P(GraphPixelTest, AxesGrayRegionActionLevelAndCurve)
     const DQORecord rec = Analysed(std::get<0>(GetParam()));
     const Medium& medium = std::get<1>(GetParam());
     const QImage image = Render(&rec, medium.copyMode, medium.printing);
-    const PlotBox box = FindAxes(image, medium.axis);
-    // Blue on the screen and in copies, black on the page.
+    // The axes as drawn: the y axis is the fullest column, the x axis the
+    // fullest row, which ends at the right end of the plot.
     EXPECT_EQ(Count(image, kBlue) > 0, medium.axis == kBlue);
+    const int bottom = Fullest(Profile(image, medium.axis, false));
+    const int left = Fullest(Profile(image, medium.axis));
+    const int right = Last(Profile(image.copy(0, bottom, kWidth, 1), medium.axis));
+    const auto at = [&](double position) { return left + int((right - left) * position); };
     // A band of the gray region above the x axis, clear of the region's edges.
     const double* bounds = rec.plotSpec.dVLinePos;
-    const QRect band(QPoint(box.At(bounds[0]) + 3, box.bottom - 40),
-                     QPoint(box.At(bounds[1]) - 3, box.bottom - 3));
+    const QRect band(QPoint(at(bounds[0]) + 3, bottom - 40), QPoint(at(bounds[1]) - 3, bottom - 3));
     const double gray = Count(image.copy(band), kRegionGray) / double(band.width() * band.height());
     EXPECT_NEAR(gray, medium.filled ? 1 : 0, 0.1);
     // The action level is the upper bound for "at least", the lower one otherwise.
     const int action = rec.nBaseline == kBaselineAtLeast ? 1 : 0;
-    EXPECT_NEAR(Fullest(Profile(image, kRed)), box.At(bounds[action]), 1);
-    EXPECT_GT(Count(image, kGreen), (box.right - box.left) / 2);
-    EXPECT_NEAR(Last(Profile(image, kGreen)), box.right, 1);
+    EXPECT_NEAR(Fullest(Profile(image, kRed)), at(bounds[action]), 1);
+    EXPECT_GT(Count(image, kGreen), (right - left) / 2);
+    EXPECT_NEAR(Last(Profile(image, kGreen)), right, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Analyses, GraphPixelTest,
@@ -228,62 +215,33 @@ const DrawnText* Find(const std::vector<DrawnText>& texts, const QString& text)
     return found == texts.end() ? nullptr : &*found;
 }
 
-TEST(GraphTextTest, TwoSampleProportionTicksRunFromMinusOneToOne)
+QStringList Matching(const std::vector<DrawnText>& texts, const char* pattern)
 {
-    const DQORecord rec = Analysed(StartingRecord(kTwoProportion));
-    const auto texts = Texts(&rec);
-    const auto* first = Find(texts, "-1.0");
-    ASSERT_NE(first, nullptr);
-    QStringList row;
+    QStringList found;
     for (const DrawnText& t : texts)
-        if (t.origin.y() == first->origin.y())
-            row << t.text;
-    EXPECT_EQ(row.join(' '), "-1.0 -0.8 -0.6 -0.4 -0.2 0.0 0.2 0.4 0.6 0.8 1.0");
-}
-
-TEST(GraphTextTest, TableRowsOnlyForLimitsInForceWithTheirFlags)
-{
-    DQORecord rec = Analysed(StartingRecord(kOneMean));
-    rec.dErrorPoint[kRowBelow1] = 10;
-    rec.dErrorLimit[kRowBelow1] = 0.05;
-    rec.bNotSatisfied[0] = 1;
-    const auto texts = Texts(&rec);
-    EXPECT_NE(Find(texts, "10.000             0.050      FR NS"), nullptr);
-    EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
-                            [](const DrawnText& t) { return t.text.contains("      F"); }),
-              3);
-}
-
-TEST(GraphTextTest, ActionLevelLabelTurnsAtTheLeftEndOfThePlot)
-{
-    DQORecord rec = StartingRecord(kOneMean);
-    rec.dActionLevel = 0;
-    rec.dLowerBound = 0;
-    rec = Analysed(rec);
-    EXPECT_NE(Find(Texts(&rec), "<-- Action Level"), nullptr);
+        if (t.text.contains(QRegularExpression(pattern)))
+            found << t.text;
+    return found;
 }
 
 TEST(GraphTextTest, StartingAnalysesShowTheirLabelsAndWorkedValues)
 {
     const std::pair<int, QStringList> cases[] = {
         {kOneMean,
-         {"True Mean Concentration", "Probability of deciding that the true",
-          "mean is greater than the action level", "concentration prob(E) type", "Ho: mean < 50",
-          "Action Level = 50.000", "Cost = $13650.00", "Sample Size = 13",
-          "50.000             0.010      FR ", "75.000             0.010      FA ",
-          "Estimated Performance Curve"}},
+         {"True Mean Concentration", "mean is greater than the action level",
+          "concentration prob(E) type", "Action Level = 50.000", "Cost = $13650.00",
+          "Sample Size = 13", "50.000             0.010      FR ",
+          "75.000             0.010      FA "}},
         {kOneProportion,
-         {"True Proportion", "Probability of deciding that the true",
-          "proportion is greater than the action level", "proportion    prob(E) type",
-          "Ho: proportion < 0.5"}},
+         {"True Proportion", "proportion is greater than the action level",
+          "proportion    prob(E) type"}},
         {kTwoMean,
          {"True Difference in Mean Concentration", "Probability of deciding that the true mean",
-          "difference is greater than the action level", "concentration prob(E) type",
-          "Ho: mean1 - mean2 < 0"}},
+          "difference is greater than the action level", "concentration prob(E) type"}},
         {kTwoProportion,
          {"True Difference in Proportions", "Probability of deciding that the true prop.",
-          "difference is greater than the action level", "proportion    prob(E) type",
-          "Ho: prop1 - prop2 < 0"}},
+          "difference is greater than the action level", "proportion    prob(E) type", "-1.0",
+          "-0.8", "0.0", "1.0"}},
     };
     for (const auto& [parameter, expected] : cases) {
         const DQORecord rec = Analysed(StartingRecord(parameter));
@@ -291,6 +249,36 @@ TEST(GraphTextTest, StartingAnalysesShowTheirLabelsAndWorkedValues)
         for (const QString& text : expected)
             EXPECT_NE(Find(texts, text), nullptr) << text.toStdString();
     }
+}
+
+TEST(GraphTextTest, EachAdditionalRowCarriesItsOwnNotSatisfiedFlag)
+{
+    DQORecord rec = StartingRecord(kOneMean);
+    const double points[] = {10, 20, 0, 0, 80, 90};
+    for (int row : {kRowBelow1, kRowBelow2, kRowAbove1, kRowAbove2}) {
+        rec.dErrorPoint[row] = points[row];
+        rec.dErrorLimit[row] = 0.05;
+    }
+    const QString flagged[kAdditionalRows] = {
+        "10.000             0.050      FR NS", "20.000             0.050      FR NS",
+        "80.000             0.050      FA NS", "90.000             0.050      FA NS"};
+    for (int k = 0; k < kAdditionalRows; ++k) {
+        std::fill_n(rec.bNotSatisfied, kAdditionalRows, 0);
+        rec.bNotSatisfied[k] = 1;
+        const auto texts = Texts(&rec);
+        EXPECT_EQ(Matching(texts, " NS$"), QStringList{flagged[k]}) << k;
+        EXPECT_EQ(Matching(texts, "      F[AR] ").size(), 6) << "a row for each limit in force";
+    }
+    rec.dErrorLimit[kRowBelow1] = 0;
+    EXPECT_EQ(Matching(Texts(&rec), "      F[AR] ").size(), 5);
+}
+
+TEST(GraphTextTest, ActionLevelLabelTurnsAtTheLeftEndOfThePlot)
+{
+    DQORecord rec = StartingRecord(kOneMean);
+    rec.dActionLevel = rec.dLowerBound = 0;
+    rec = Analysed(rec);
+    EXPECT_NE(Find(Texts(&rec), "<-- Action Level"), nullptr);
 }
 
 class GraphCaseTextTest : public ::testing::TestWithParam<GraphCase> {
@@ -308,33 +296,32 @@ TEST_P(GraphCaseTextTest, RegionLabelsAndHypothesisFollowTheBaseline)
     EXPECT_EQ(fr->origin.x() > fa->origin.x(), atLeast);
     EXPECT_NE(Find(texts, atLeast ? "<-- Action Level" : "Action Level -->"), nullptr);
 
-    const auto hypothesis = std::find_if(
-        texts.begin(), texts.end(), [](const DrawnText& t) { return t.text.startsWith("Ho: "); });
+    const char* const terms[] = {"mean ", "proportion ", "mean1 - mean2 ", "prop1 - prop2 "};
+    const int shifts[] = {40, 45, 58, 58};
+    const QString lead = QStringLiteral("Ho: ") + terms[rec.nParameter];
+    const QString hypothesis = lead + (atLeast ? "> " : "< ") + QString::number(rec.dActionLevel);
+    const auto* drawn = Find(texts, hypothesis);
     const auto* underscore = Find(texts, "_");
-    ASSERT_TRUE(hypothesis != texts.end() && underscore);
+    ASSERT_TRUE(drawn && underscore) << hypothesis.toStdString();
+    // Under "FR", moved left by the shift and by its own length in device units.
+    EXPECT_EQ(drawn->origin.x(), fr->origin.x() - shifts[rec.nParameter] - hypothesis.size());
     // The underscore under the relation makes it read >= or <=.
-    const auto relation = hypothesis->text.indexOf(atLeast ? "> " : "< ");
-    const QFontMetrics metrics(hypothesis->font);
-    const QPointF under(metrics.horizontalAdvance(hypothesis->text.left(relation)), 0);
-    EXPECT_EQ(underscore->origin, hypothesis->origin + under) << hypothesis->text.toStdString();
+    const QPointF under(QFontMetrics(drawn->font).horizontalAdvance(lead), 0);
+    EXPECT_EQ(underscore->origin, drawn->origin + under);
 }
 
 TEST_P(GraphCaseTextTest, TextBlockEndsWithTheDesignMakeUp)
 {
+    const char* const names[] = {"Simple Random Sampling", "Composite Sampling",
+                                 "Stratified Sampling"};
+    EXPECT_NE(Find(texts, names[rec.nDesign]), nullptr);
     QStringList expected;
     if (rec.nDesign == kComposite)
         expected << QString::asprintf("(%d composites of 4 aliquots)", rec.nSamples);
     if (rec.nDesign == kStratified)
         expected << QString::asprintf("(Strata sizes: %d %d %d)", rec.nStratumSamples[0],
                                       rec.nStratumSamples[1], rec.nStratumSamples[2]);
-    QStringList details;
-    for (const DrawnText& t : texts)
-        if (t.text.startsWith("("))
-            details << t.text;
-    EXPECT_EQ(details, expected);
-    const char* const names[] = {"Simple Random Sampling", "Composite Sampling",
-                                 "Stratified Sampling"};
-    EXPECT_NE(Find(texts, names[rec.nDesign]), nullptr);
+    EXPECT_EQ(Matching(texts, "^\\("), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Analyses, GraphCaseTextTest, ::testing::ValuesIn(kCases),
@@ -351,51 +338,34 @@ TEST(GraphStandingTitleTest, DrawnAloneBeforeResults)
               below.width() * below.height());
 }
 
-// ---- Nothing a record or a target size holds may break the drawing ----
-
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
-
+// Nothing a record or a target size holds may break the drawing.
 TEST(GraphBrokenTest, DrawingGoesOnToTheEndAndRestoresThePainter)
 {
-    const std::function<void(DQORecord&)> changes[] = {
-        [](DQORecord& r) {
-            std::fill_n(r.plotSpec.dValues, 50, kNaN);
-            r.plotSpec.dVLinePos[0] = kNaN;
-            r.dErrorPoint[kRowUpper] = kInf;
-            r.dErrorLimit[kRowLower] = 1e300;
-        },
-        [](DQORecord& r) {
-            r.dMaximum = r.dMinimum;
-            r.plotSpec.dYMax = r.plotSpec.dYMin;
-        },
-        [](DQORecord& r) {
-            r.plotSpec.nPoints = 5000;
-            r.plotSpec.nXTicks = -3;
-            r.nParameter = 7;
-            r.nDesign = kStratified;
-            r.nStrata = 9;
-        },
-    };
+    DQORecord rec = Analysed(StartingRecord(kOneMean));
+    std::fill_n(rec.plotSpec.dValues, 50, std::numeric_limits<double>::quiet_NaN());
+    rec.plotSpec.dVLinePos[0] = std::numeric_limits<double>::infinity();
+    rec.plotSpec.dYMax = rec.plotSpec.dYMin;
+    rec.plotSpec.nPoints = 5000;
+    rec.plotSpec.nXTicks = -3;
+    rec.dErrorLimit[kRowLower] = 1e300;
+    rec.dMaximum = rec.dMinimum;
+    rec.nParameter = 7;
+    rec.nDesign = kStratified;
+    rec.nStrata = 9;
     CGraph graph = CGraph::PerformanceCurve();
     QImage image(kWidth, kHeight, QImage::Format_ARGB32);
     QPainter painter(&image);
     const QPen pen(Qt::magenta, 3);
     painter.setPen(pen);
-    for (const auto& change : changes) {
-        DQORecord rec = Analysed(StartingRecord(kOneMean));
-        change(rec);
-        for (const QSize size :
-             {QSize(kWidth, kHeight), QSize(1, 1), QSize(-50, -50), QSize(INT_MAX, INT_MAX)})
-            for (const bool printing : {false, true}) {
-                graph.Draw(painter, &rec, size.width(), size.height(), printing);
-                graph.Draw(painter, nullptr, size.width(), size.height(), printing);
-            }
-        EXPECT_NE(Find(Texts(&rec), "Decision Error Limits"), nullptr);
-        QPainter inactive; // no device to measure fonts on
-        graph.Draw(inactive, &rec, kWidth, kHeight, false);
-    }
+    for (const QSize size : {QSize(1, 1), QSize(-50, -50), QSize(INT_MAX, INT_MAX)})
+        for (const bool printing : {false, true}) {
+            graph.Draw(painter, &rec, size.width(), size.height(), printing);
+            graph.Draw(painter, nullptr, size.width(), size.height(), printing);
+        }
     EXPECT_EQ(painter.pen(), pen);
+    EXPECT_NE(Find(Texts(&rec), "Decision Error Limits"), nullptr);
+    QPainter inactive; // no device to measure fonts on
+    graph.Draw(inactive, &rec, kWidth, kHeight, false);
 }
 
 } // namespace
