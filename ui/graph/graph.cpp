@@ -263,13 +263,18 @@ void CGraph::Draw(QPainter& painter, const DQORecord* results, int width, int he
     if (!painter.isActive() || painter.device() == nullptr)
         return;
     painter.save();
-    CreateFonts(*painter.device());
+    if (printing)
+        m_bCopyMode = 0;
+    // The one-bit copy is thresholded: blended edges would fill small digits.
+    const bool aliased = m_bCopyMode != 0;
+    painter.setRenderHint(QPainter::Antialiasing, !aliased);
+    painter.setRenderHint(QPainter::TextAntialiasing, !aliased);
+    CreateFonts(*painter.device(), aliased);
     painter.setBackground(kWhite);
     painter.setBackgroundMode(Qt::TransparentMode);
     m_nWidth = std::clamp(width, 0, kCoordLimit);
     m_nHeight = std::clamp(height, 0, kCoordLimit);
     if (printing) {
-        m_bCopyMode = 0;
         m_nWidth -= m_metrics.margin;
         m_nHeight -= m_metrics.margin;
     }
@@ -280,7 +285,7 @@ void CGraph::Draw(QPainter& painter, const DQORecord* results, int width, int he
     painter.restore();
 }
 
-void CGraph::CreateFonts(const QPaintDevice& device)
+void CGraph::CreateFonts(const QPaintDevice& device, bool aliased)
 {
     // Loaded at start-up; a drawing before that still gets the built-in fonts.
     LoadGraphFonts();
@@ -290,6 +295,11 @@ void CGraph::CreateFonts(const QPaintDevice& device)
     // The vertical label in the plain face.
     m_verticalFont = GraphFont(g_plainFamily, "Liberation Sans", 10, device);
     m_verticalFont.setWeight(QFont::Normal);
+    if (aliased) {
+        for (QFont* font : {&m_smallFont, &m_mediumFont, &m_largeFont, &m_verticalFont})
+            font->setStyleStrategy(
+                QFont::StyleStrategy(font->styleStrategy() | QFont::NoAntialias));
+    }
 
     m_metrics.hS = LineHeight(m_smallFont, device);
     m_metrics.hM = LineHeight(m_mediumFont, device);
@@ -574,15 +584,12 @@ void CGraph::DrawTextBlock(QPainter& painter, const Layout& lay, const DQORecord
         DrawTextTop(painter, m_smallFont, x + 3 * m_metrics.cwM, lay.T0 + 4 * hM, detail);
 }
 
-void CGraph::DrawLimitTable(QPainter& painter, const Layout& lay, const DQORecord& rec) const
+namespace {
+
+// The rows of the decision error limit table, for the limits in force.
+QStringList LimitTableRows(const DQORecord& rec)
 {
-    const int x = lay.tableX;
-    const bool concentration = rec.nParameter == kOneMean || rec.nParameter == kTwoMean;
-    DrawTextTop(painter, m_mediumFont, x, lay.T0, QStringLiteral("Decision Error Limits"));
-    DrawTextTop(painter, m_mediumFont, x, lay.T0 + m_metrics.hM,
-                concentration ? QStringLiteral("concentration prob(E) type")
-                              : QStringLiteral("proportion    prob(E) type"));
-    int y = lay.T0 + 2 * m_metrics.hM;
+    QStringList rows;
     for (int i = 0; i < kErrorRows; ++i) {
         if (!(rec.dErrorLimit[i] > 0))
             continue;
@@ -591,9 +598,32 @@ void CGraph::DrawLimitTable(QPainter& painter, const Layout& lay, const DQORecor
         const bool belowSide = i <= kRowLower;
         const char* type = belowSide == (rec.nBaseline == kBaselineAtLeast) ? "A" : "R";
         const char* flag = RowNotSatisfied(rec, static_cast<ErrorRow>(i)) ? "NS" : "";
-        DrawTextTop(painter, m_smallFont, x, y,
-                    Text(FormatText("%5.3f             %.3f      F%s %s", rec.dErrorPoint[i],
-                                    rec.dErrorLimit[i], type, flag)));
+        rows << Text(FormatText("%5.3f             %.3f      F%s %s", rec.dErrorPoint[i],
+                                rec.dErrorLimit[i], type, flag));
+    }
+    return rows;
+}
+
+} // namespace
+
+void CGraph::DrawLimitTable(QPainter& painter, const Layout& lay, const DQORecord& rec) const
+{
+    const QPaintDevice& device = *painter.device();
+    const QStringList rows = LimitTableRows(rec);
+    // The rows, in the small font, are longer than the header that places the
+    // table: the table moves left until its longest row ends inside.
+    int widest = 0;
+    for (const QString& row : rows)
+        widest = std::max(widest, TextWidth(m_smallFont, device, row));
+    const int x = std::min(lay.tableX, m_nWidth - widest - m_metrics.cwM);
+    const bool concentration = rec.nParameter == kOneMean || rec.nParameter == kTwoMean;
+    DrawTextTop(painter, m_mediumFont, x, lay.T0, QStringLiteral("Decision Error Limits"));
+    DrawTextTop(painter, m_mediumFont, x, lay.T0 + m_metrics.hM,
+                concentration ? QStringLiteral("concentration prob(E) type")
+                              : QStringLiteral("proportion    prob(E) type"));
+    int y = lay.T0 + 2 * m_metrics.hM;
+    for (const QString& row : rows) {
+        DrawTextTop(painter, m_smallFont, x, y, row);
         y += m_metrics.hS;
     }
 }

@@ -74,7 +74,7 @@ private:
         QPen axisPen;
     };
 
-    void CreateFonts(const QPaintDevice& device);
+    void CreateFonts(const QPaintDevice& device, bool aliased);
     void TakeRecord(const DQORecord& rec);
     Layout ComputeLayout(const QPaintDevice& device, bool printing) const;
 
