@@ -17,6 +17,11 @@ struct DQORecord;
 // falls back to fonts of the system.
 bool LoadGraphFonts();
 
+// The smallest drawing in which the labels of the graph neither overlap nor
+// crowd the plot out.
+inline constexpr int kMinimumGraphWidth = 480;
+inline constexpr int kMinimumGraphHeight = 360;
+
 // Draws the estimated performance curve with its axes, gray region, action
 // level, decision error limits and text blocks into any paint device. Every
 // position follows from the metrics of the fonts on the target device, so

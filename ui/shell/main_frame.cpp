@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include "ui/graph/graph.h"
 #include "ui/graph/talo_view.h"
 #include "ui/platform_seams.h"
 #include "ui/shell/about_dlg.h"
@@ -45,6 +46,7 @@ CMainFrame::CMainFrame(CTaloDoc& doc, QWidget* parent)
     setWindowTitle(QStringLiteral("Talo for Windows"));
     setWindowIcon(TaloIcon());
     setCentralWidget(m_pView);
+    m_pView->setMinimumSize(kMinimumGraphWidth, kMinimumGraphHeight);
     CreateMenuBar();
     CreateStatusBar();
     CreateCopyAccelerators();
