@@ -91,7 +91,8 @@ AdditionalLimitRow At(double point, double limit)
     return {true, point, limit};
 }
 
-// Rows by their place: left bottom, left top, right top, right bottom.
+// Rows below 1, below 2, above 1, above 2: on the screen left bottom, left
+// top, right top, right bottom.
 using Rows = AdditionalLimitRows;
 constexpr Screen<CheckAdditionalLimits> Additional{};
 
@@ -151,10 +152,6 @@ const MessageRow kRows[] = {
      "For Ho: mean1-mean2 <= Action Level, the following relationship must be satisfied:\n\n"
      "    Minimum(0) <= Action Level < Upper Bound of Gray Region < Maximum(10)",
      {ModifyMean(kTwoMean, SD(0, 10, 5, 3, kAtMost, 0))}},
-    {"ModifyTwoMeanAtLeast",
-     "For Ho: mean1-mean2 >= Action Level, the following relationship must be satisfied:\n\n"
-     "    Minimum(-10) < Lower Bound of Gray Region < Action Level <= Maximum(10)",
-     {ModifyMean(kTwoMean, SD(-10, 10, 0, 5, kAtLeast, 1))}},
     // In coefficient mode both the coefficient and the deviation it gives
     // must be positive.
     {"StandardDeviation",
@@ -179,10 +176,6 @@ const MessageRow kRows[] = {
      "    0.00 < Lower Bound of Gray Region < Action Level < 1.00",
      {OneProp(kAtLeast, 0.5, 0.0), OneProp(kAtLeast, 0.5, 0.6), OneProp(kAtLeast, 1.0, 0.5),
       OneProp(-1, 0.5, 0.75), ModifyProp(kOneProportion, kAtLeast, 0.5, 0.6)}},
-    {"TwoPropAtMost",
-     "For Ho: prop1-prop2 <= Action Level, the following relationship must be satisfied:\n\n"
-     "    0.00 < Upper Bound of Gray Region(1) < 1.00",
-     {TwoProp(kAtMost, 1.0)}},
     {"TwoPropAtLeast",
      "For Ho: prop1-prop2 >= Action Level, the following relationship must be satisfied:\n\n"
      "    -1.00 < Lower Bound of Gray Region(-1) < 0.00",
