@@ -267,8 +267,8 @@ void CGraph::Draw(QPainter& painter, const DQORecord* results, int width, int he
         m_bCopyMode = 0;
     // The one-bit copy is thresholded: blended edges would fill small digits.
     const bool aliased = m_bCopyMode != 0;
-    painter.setRenderHint(QPainter::Antialiasing, !aliased);
-    painter.setRenderHint(QPainter::TextAntialiasing, !aliased);
+    if (aliased)
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing, false);
     CreateFonts(*painter.device(), aliased);
     painter.setBackground(kWhite);
     painter.setBackgroundMode(Qt::TransparentMode);

@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QScreen>
 
+#include "ui/frame_placement.h"
 #include "ui/graph/bitmap_writer.h"
 #include "ui/graph/graph.h"
 #include "ui/platform_seams.h"
@@ -60,7 +61,9 @@ void CTaloView::OnInitialUpdate()
     const QSize desktop = screen()->geometry().size();
     m_doc.m_nCentreX = desktop.width() / 2;
     m_doc.m_nCentreY = desktop.height() / 2;
-    MoveFrameTo(*window(), InitialFrameRect(desktop));
+    QWidget& frame = *window();
+    const QRect rect = InitialFrameRect(desktop);
+    PlaceByFrame(frame, [&frame, rect] { MoveFrameTo(frame, rect); });
     update();
 }
 

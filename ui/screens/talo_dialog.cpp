@@ -14,6 +14,7 @@
 #include <QShowEvent>
 
 #include "engine/messages.h"
+#include "ui/frame_placement.h"
 #include "ui/platform_seams.h"
 
 namespace {
@@ -202,8 +203,11 @@ void CTaloDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (!event->spontaneous() && m_centre) {
         // The whole window, frame included, is centred; move() places the frame.
-        const QSize frame = frameGeometry().size();
-        move(CentredTopLeft(m_centre->x(), m_centre->y(), frame.width(), frame.height()));
+        const QPoint centre = *m_centre;
+        PlaceByFrame(*this, [this, centre] {
+            const QSize frame = frameGeometry().size();
+            move(CentredTopLeft(centre.x(), centre.y(), frame.width(), frame.height()));
+        });
     }
 }
 
