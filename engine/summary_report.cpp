@@ -77,12 +77,15 @@ std::string LowerRow(const DQORecord& rec, int row, const char* label)
                       rec.dErrorLimit[row], label, flagged ? "Not Satisfied" : "");
 }
 
+// Rows from the upper bound on have no column, but an unmet limit above the
+// gray region is named as one below it is.
 std::string UpperRow(const DQORecord& rec, int row, const char* label)
 {
     if (rec.dErrorLimit[row] == 0)
         return UnusedRow(label);
-    return FormatText("    %13.3f         %5.4f        %s\n", rec.dErrorPoint[row],
-                      rec.dErrorLimit[row], label);
+    const bool flagged = RowNotSatisfied(rec, static_cast<ErrorRow>(row));
+    return FormatText("    %13.3f         %5.4f        %s%s\n", rec.dErrorPoint[row],
+                      rec.dErrorLimit[row], label, flagged ? "    Not Satisfied" : "");
 }
 
 // The table shows the calculation block, which may differ from the inputs
