@@ -56,7 +56,7 @@ const ReportCase kReportCases[] = {
      [](DQORecord& r) { r.dErrorLimit[kRowLower] = r.dErrorLimit[kRowUpper] = 0.5; },
      "           50.000         0.5000        FR    \n"
      "           75.000         0.5000        FA\n"},
-    // Only the rows below the lower bound carry the flag, each its own.
+    // Each additional row carries its own flag; the bounds never do.
     {"BaselineAtLeastSwapsLabelsAndFlagsRows", kOneMean,
      [](DQORecord& r) {
          r = StartingRecord(kOneMean, kBaselineAtLeast);
@@ -74,7 +74,7 @@ const ReportCase kReportCases[] = {
      "           20.000         0.0500        FA    Not Satisfied\n"
      "           25.000         0.0100        FA    \n"
      "           50.000         0.0100        FR\n"
-     "           60.000         0.0500        FR\n"
+     "           60.000         0.0500        FR    Not Satisfied\n"
      "             ---            ----         FR\n"},
     {"TwoSampleMeanHasNoSDLine", kTwoMean, [](DQORecord&) {},
      "Baseline Condition: mean1-mean2 <= 0.000\n\n"

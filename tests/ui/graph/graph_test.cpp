@@ -86,30 +86,12 @@ QImage Render(const DQORecord* rec, int copyMode = 0, bool printing = false)
 // Colours as drawn, also where an edge is blended with the white or the
 // gray under it.
 using Colour = bool (*)(QRgb);
-bool Blue(QRgb c)
-{
-    return qBlue(c) > std::max(qRed(c), qGreen(c)) + 40;
-}
-bool Red(QRgb c)
-{
-    return qRed(c) > std::max(qGreen(c), qBlue(c)) + 40;
-}
-bool Green(QRgb c)
-{
-    return qGreen(c) > std::max(qRed(c), qBlue(c)) + 30;
-}
-bool Black(QRgb c)
-{
-    return std::max({qRed(c), qGreen(c), qBlue(c)}) < 135;
-}
-bool RegionGray(QRgb c)
-{
-    return c == qRgb(150, 150, 150);
-}
-bool White(QRgb c)
-{
-    return c == qRgb(255, 255, 255);
-}
+const Colour Blue = [](QRgb c) { return qBlue(c) > std::max(qRed(c), qGreen(c)) + 40; };
+const Colour Red = [](QRgb c) { return qRed(c) > std::max(qGreen(c), qBlue(c)) + 40; };
+const Colour Green = [](QRgb c) { return qGreen(c) > std::max(qRed(c), qBlue(c)) + 30; };
+const Colour Black = [](QRgb c) { return std::max({qRed(c), qGreen(c), qBlue(c)}) < 135; };
+const Colour RegionGray = [](QRgb c) { return c == qRgb(150, 150, 150); };
+const Colour White = [](QRgb c) { return c == qRgb(255, 255, 255); };
 
 // Pixels of the colour in each column, or in each row.
 std::vector<int> Profile(const QImage& image, Colour colour, bool columns = true)
