@@ -12,7 +12,6 @@
 #include <limits>
 #include <numeric>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -72,14 +71,13 @@ DQORecord Analysed(const GraphCase& c)
 
 // ---- Pixels ----
 
-QImage Render(const DQORecord* rec, int copyMode = 0, bool printing = false)
+QImage Render(const DQORecord* rec)
 {
     CGraph graph = CGraph::PerformanceCurve();
-    graph.SetCopyMode(copyMode);
     QImage image(kWidth, kHeight, QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    graph.Draw(painter, rec, kWidth, kHeight, printing);
+    graph.Draw(painter, rec, kWidth, kHeight, false);
     return image;
 }
 
@@ -89,7 +87,6 @@ using Colour = bool (*)(QRgb);
 const Colour Blue = [](QRgb c) { return qBlue(c) > std::max(qRed(c), qGreen(c)) + 40; };
 const Colour Red = [](QRgb c) { return qRed(c) > std::max(qGreen(c), qBlue(c)) + 40; };
 const Colour Green = [](QRgb c) { return qGreen(c) > std::max(qRed(c), qBlue(c)) + 30; };
-const Colour Black = [](QRgb c) { return std::max({qRed(c), qGreen(c), qBlue(c)}) < 135; };
 const Colour RegionGray = [](QRgb c) { return c == qRgb(150, 150, 150); };
 const Colour White = [](QRgb c) { return c == qRgb(255, 255, 255); };
 
@@ -120,43 +117,27 @@ int Last(const std::vector<int>& counts)
     return static_cast<int>(counts.rend() - last) - 1;
 }
 
-struct Medium {
-    const char* name;
-    int copyMode;
-    bool printing;
-    Colour axis;
-    bool filled;
-};
-
-const Medium kMedia[] = {
-    {"Screen", 0, false, Blue, true},
-    {"Copy", 1, false, Blue, false},
-    {"PrintedInCopyMode", 1, true, Black, true},
-};
-
-class GraphPixelTest : public ::testing::TestWithParam<std::tuple<GraphCase, Medium>> {};
+// On the screen; copies and the printed page are the view's.
+class GraphPixelTest : public ::testing::TestWithParam<GraphCase> {};
 
 TEST_P(GraphPixelTest, AxesGrayRegionActionLevelAndCurve)
 {
-    const DQORecord rec = Analysed(std::get<0>(GetParam()));
-    const Medium& medium = std::get<1>(GetParam());
-    const QImage image = Render(&rec, medium.copyMode, medium.printing);
+    const DQORecord rec = Analysed(GetParam());
+    const QImage image = Render(&rec);
     // The axes as drawn: the y axis is the fullest column, the x axis the
     // fullest row, unbroken (but where the curve lies on it) up to the right
     // end of the plot.
-    EXPECT_EQ(Count(image, Blue) > 0, medium.axis == Blue);
-    const int bottom = Fullest(Profile(image, medium.axis, false));
-    const int left = Fullest(Profile(image, medium.axis));
+    const int bottom = Fullest(Profile(image, Blue, false));
+    const int left = Fullest(Profile(image, Blue));
     int right = left;
     while (right + 1 < kWidth &&
-           (medium.axis(image.pixel(right + 1, bottom)) || Green(image.pixel(right + 1, bottom))))
+           (Blue(image.pixel(right + 1, bottom)) || Green(image.pixel(right + 1, bottom))))
         ++right;
     const auto at = [&](double position) { return left + int((right - left) * position); };
     // A band of the gray region above the x axis, clear of the region's edges.
     const double* bounds = rec.plotSpec.dVLinePos;
     const QRect band(QPoint(at(bounds[0]) + 4, bottom - 40), QPoint(at(bounds[1]) - 4, bottom - 4));
-    const double gray = Count(image.copy(band), RegionGray) / double(band.width() * band.height());
-    EXPECT_NEAR(gray, medium.filled ? 1 : 0, 0.1);
+    EXPECT_GT(Count(image.copy(band), RegionGray), band.width() * band.height() * 9 / 10);
     // The action level is the upper bound for "at least", the lower one otherwise.
     const int action = rec.nBaseline == kBaselineAtLeast ? 1 : 0;
     EXPECT_NEAR(Fullest(Profile(image, Red)), at(bounds[action]), 2);
@@ -164,13 +145,8 @@ TEST_P(GraphPixelTest, AxesGrayRegionActionLevelAndCurve)
     EXPECT_NEAR(Last(Profile(image, Green)), right, 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Analyses, GraphPixelTest,
-                         ::testing::Combine(::testing::ValuesIn(kCases),
-                                            ::testing::ValuesIn(kMedia)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) +
-                                    std::get<1>(info.param).name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Analyses, GraphPixelTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return info.param.name; });
 
 // ---- Texts ----
 
