@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include "engine/dqo_record.h"
-#include "tests/support/files.h"
 #include "tests/support/recording_messages.h"
 #include "tests/support/records.h"
 #include "tests/support/starting_report.h"
@@ -125,48 +124,16 @@ TEST_P(SummaryReportCase, BlockHasTheLinesOfTheDesign)
 INSTANTIATE_TEST_SUITE_P(Designs, SummaryReportCase, ::testing::ValuesIn(kReportCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Answers the save prompt with the queued names; an empty name cancels.
+// Answers every save prompt with the one name.
 struct ScriptedPrompt : FilePrompt {
-    bool AskSaveFileName(const std::string& initialName, std::string& chosenName) override
+    bool AskSaveFileName(const std::string&, std::string& chosenName) override
     {
-        initialNames.push_back(initialName);
-        chosenName = answers.at(initialNames.size() - 1);
-        return !chosenName.empty();
+        chosenName = answer;
+        return true;
     }
 
-    std::vector<std::string> answers;
-    std::vector<std::string> initialNames;
+    std::string answer;
 };
-
-TEST(ReportFile, FirstSaveTruncatesLaterSavesAppendUntilForgotten)
-{
-    const std::string path = ::testing::TempDir() + "summary_report.txt";
-    ASSERT_TRUE(WriteTextFile(path, "old\n", false));
-    ASSERT_TRUE(WriteTextFile(path, "keep ", false));
-    ASSERT_TRUE(WriteTextFile(path, "me\n", true));
-    CReportFile report;
-    RecordingMessages messages;
-    ScriptedPrompt prompt;
-    prompt.answers = {"", path, path};
-    DQORecord rec = Analysis();
-
-    // A cancelled prompt writes nothing and keeps nothing.
-    EXPECT_EQ(report.Save(rec, prompt, messages), 0);
-    EXPECT_EQ(ReadFile(path), "keep me\n");
-    EXPECT_EQ(report.Save(rec, prompt, messages), 1);
-    EXPECT_EQ(ReadFile(path), kStartingReport);
-    EXPECT_EQ(report.Save(rec, prompt, messages), 1);
-    EXPECT_EQ(ReadFile(path), std::string(kStartingReport) + kStartingReport);
-
-    // A new analysis: the next save prompts again, with no name, and truncates.
-    report.Forget();
-    rec.nSamples = 14;
-    EXPECT_EQ(report.Save(rec, prompt, messages), 1);
-    EXPECT_EQ(ReadFile(path), FormatSummaryReport(rec));
-    EXPECT_EQ(prompt.initialNames, (std::vector<std::string>{"", "", ""}));
-    EXPECT_TRUE(messages.shown.empty());
-    std::remove(path.c_str());
-}
 
 // The stream and the path stay, so the next save tries the same path again.
 TEST(ReportFile, FailuresAreReportedAndKeepThePath)
@@ -180,7 +147,7 @@ TEST(ReportFile, FailuresAreReportedAndKeepThePath)
         CReportFile report;
         RecordingMessages messages;
         ScriptedPrompt prompt;
-        prompt.answers = {path};
+        prompt.answer = path;
         EXPECT_EQ(report.Save(Analysis(), prompt, messages), 0);
         EXPECT_EQ(report.Save(Analysis(), prompt, messages), 0);
         ASSERT_EQ(messages.shown.size(), 2u);

@@ -21,12 +21,15 @@ void EnterStartingAnalysis(CTaloDoc& doc)
     doc.ComputeResults();
 }
 
-int CountBlocks(const QString& path)
+QString ReadAll(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    return QString::fromLatin1(file.readAll()).count(QStringLiteral("Design/DQO Summary Screen"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+}
+
+int CountBlocks(const QString& path)
+{
+    return ReadAll(path).count(QStringLiteral("Design/DQO Summary Screen"));
 }
 
 TEST(TaloDoc, StartsWithoutResultsThenAnAnalysisTellsTheViews)
@@ -52,6 +55,9 @@ TEST(TaloDoc, ReportPromptsOnceThenAppendsUntilANewAnalysis)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("summary.txt"));
     seams.fileNames = {QString(), path, path}; // the first prompt is cancelled
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old\n") == 4);
+    old.close();
     CTaloDoc doc;
     EnterStartingAnalysis(doc);
     EXPECT_EQ(doc.SaveSummaryReport(), 0);
@@ -61,6 +67,7 @@ TEST(TaloDoc, ReportPromptsOnceThenAppendsUntilANewAnalysis)
     EXPECT_EQ(seams.requests[1].title, QStringLiteral("Save As"));
     EXPECT_EQ(seams.requests[1].filters, QStringLiteral("All Files (*.*)"));
     EXPECT_EQ(CountBlocks(path), 2);
+    EXPECT_FALSE(ReadAll(path).contains(QStringLiteral("old"))) << "the first save truncates";
 
     doc.m_dqoOriginal.dActionLevel = 0;
     doc.ResetDQO();
