@@ -1,5 +1,6 @@
 #include "engine/input_checks.h"
 
+#include <cfloat>
 #include <cmath>
 #include <initializer_list>
 
@@ -27,9 +28,23 @@ std::string FailureIf(bool failed, const char* message)
     return failed ? message : std::string();
 }
 
+// Costs and limits are stored in single precision: a value must still hold
+// there, and a limit must not vanish to 0, which would take it out of force.
+bool FitsFloat(double value)
+{
+    return std::fabs(value) <= FLT_MAX;
+}
+
 bool IsErrorLimitInRange(double limit)
 {
-    return limit > 0 && limit <= 0.5;
+    return limit > 0 && limit <= 0.5 && NarrowToFloat(limit) > 0;
+}
+
+// The formulas square a deviation and divide by it: its square must be a
+// finite number clear of 0.
+bool IsUsableSpread(double sd)
+{
+    return sd > 0 && std::isnormal(sd * sd);
 }
 
 // Means
@@ -41,12 +56,14 @@ std::string CheckMeanRange(const MeanInputs& in)
                      "The Maximum-Minimum range must be less than 7 digits.");
 }
 
-// In coefficient mode both the coefficient and the deviation it gives must be positive.
+// In coefficient mode both the coefficient and the deviation it gives must be
+// positive; the deviation is checked as it is stored.
 std::string CheckStandardDeviation(const MeanInputs& in)
 {
-    const bool positive = in.sdMode == kSDByValue
-                              ? in.sd > 0
-                              : in.cvPercent > 0 && in.cvPercent / 100 * in.actionLevel > 0;
+    const bool positive =
+        in.sdMode == kSDByValue
+            ? IsUsableSpread(in.sd)
+            : in.cvPercent > 0 && IsUsableSpread(in.cvPercent * in.actionLevel * 0.01);
     return FailureIf(!positive, "The estimate of the standard deviation must be\n"
                                 "greater than zero: StdDev > 0.0");
 }
@@ -276,7 +293,7 @@ std::string CheckModifyPropInputs(int parameter, int baseline, double actionLeve
 
 std::string CheckCosts(double labCost, double fieldCost)
 {
-    return FailureIf(labCost < 0 || fieldCost < 0,
+    return FailureIf(labCost < 0 || fieldCost < 0 || !FitsFloat(labCost) || !FitsFloat(fieldCost),
                      "Laboratory and Field costs cannot be less than zero.");
 }
 
@@ -314,7 +331,7 @@ std::string CheckCompositeInputs(double sdRatio, int aliquots, double compositin
                    "ERROR: Ratio of measurement SD to Total SD must be in the range:\n\t\t0.0 < "
                    "Ratio < 1.0\n"),
          FailureIf(aliquots < 1, "ERROR: Number of aliquots per sample must be greater than zero."),
-         FailureIf(compositingCost < 0,
+         FailureIf(compositingCost < 0 || !FitsFloat(compositingCost),
                    "ERROR: Cost for compositing aliquots cannot be less than zero.")});
 }
 
@@ -332,14 +349,15 @@ std::string CheckMeanStratum(const DQORecord& rec, const StratumInputs& in)
         FormatText("ERROR: Stratum standard deviation must be in the range:\n\t\t0.0 < std dev "
                    "<= %.2f\n",
                    limit);
-    return FirstFailure({FailureIf(!(0 < in.value && in.value <= limit), sdMessage.c_str()),
-                         CheckStratumWeight(in), CheckWeightSum(in, SumLine::Shown)});
+    return FirstFailure(
+        {FailureIf(!(IsUsableSpread(in.value) && in.value <= limit), sdMessage.c_str()),
+         CheckStratumWeight(in), CheckWeightSum(in, SumLine::Shown)});
 }
 
 std::string CheckPropStratum(const StratumInputs& in)
 {
     return FirstFailure(
-        {FailureIf(!(0 < in.value && in.value < 1),
+        {FailureIf(!(0 < in.value && in.value < 1 && std::isnormal(in.value * (1.0 - in.value))),
                    "ERROR: Stratum underlying proportion must be in the range:\n0.0 < "
                    "proportion < 1.0"),
          CheckStratumWeight(in), CheckWeightSum(in, SumLine::Omitted)});
