@@ -1,59 +1,95 @@
 #include "cli/cli_graph.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include "engine/dqo_record.h"
+#include "engine/file_output.h"
 #include "ui/graph/bitmap_writer.h"
 #include "ui/graph/graph.h"
 
 namespace {
 
-bool WriteColourImage(CGraph& graph, const DQORecord& rec, const QString& path, QSize size)
+QString Suffix(const std::string& path)
+{
+    return QFileInfo(QString::fromStdString(path)).suffix().toLower();
+}
+
+QByteArray ColourImage(CGraph& graph, const DQORecord& rec, QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return QByteArray();
     image.fill(Qt::white);
     QPainter painter(&image);
     graph.Draw(painter, &rec, size.width(), size.height(), false);
     painter.end();
-    return image.save(path, "PNG");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return image.save(&buffer, "PNG") ? bytes : QByteArray();
 }
 
-bool WritePrintedPage(CGraph& graph, const DQORecord& rec, const QString& path)
+QByteArray PrintedPage(CGraph& graph, const DQORecord& rec)
 {
-    QPdfWriter writer(path);
-    writer.setResolution(300);
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    graph.Draw(painter, &rec, writer.width(), writer.height(), true);
-    return painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(300);
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return QByteArray();
+        graph.Draw(painter, &rec, writer.width(), writer.height(), true);
+        if (!painter.end())
+            return QByteArray();
+    }
+    return bytes;
+}
+
+// The file's content in the format its name asks for; empty when it could
+// not be drawn.
+QByteArray GraphFileBytes(const DQORecord& rec, const std::string& path, QSize size)
+{
+    CGraph graph = CGraph::PerformanceCurve();
+    const QString suffix = Suffix(path);
+    if (suffix == QLatin1String("bmp"))
+        return EncodeMonoBitmap(RenderGraphMonochrome(graph, &rec, size));
+    if (suffix == QLatin1String("png"))
+        return ColourImage(graph, rec, size);
+    return PrintedPage(graph, rec);
 }
 
 } // namespace
 
 bool IsGraphFileName(const std::string& path)
 {
-    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+    const QString suffix = Suffix(path);
     return suffix == QLatin1String("bmp") || suffix == QLatin1String("png") ||
            suffix == QLatin1String("pdf");
 }
 
 bool WriteGraphFile(const DQORecord& rec, const std::string& path, QSize size, std::string& error)
 {
-    const QString file = QString::fromStdString(path);
-    const QString suffix = QFileInfo(file).suffix().toLower();
-    CGraph graph = CGraph::PerformanceCurve();
-    bool written = false;
-    if (suffix == QLatin1String("bmp"))
-        written = WriteBitmapFile(RenderGraphMonochrome(graph, &rec, size), file);
-    else if (suffix == QLatin1String("png"))
-        written = WriteColourImage(graph, rec, file, size);
-    else
-        written = WritePrintedPage(graph, rec, file);
-    if (!written)
+    // Fonts need the GUI platform, which talo-cli starts only for a graph.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        error = "the graph needs a GUI platform";
+        return false;
+    }
+    const QByteArray bytes = GraphFileBytes(rec, path, size);
+    if (bytes.isEmpty()) {
+        error = "the graph could not be drawn";
+        return false;
+    }
+    // Drawn in memory first, so that a failed write leaves the old file as it was.
+    if (WriteFileWhole(path, bytes.toStdString()) != FileWrite::kWritten) {
         error = "the file could not be written";
-    return written;
+        return false;
+    }
+    return true;
 }

@@ -272,6 +272,8 @@ std::string MisplacedOption(const CliOptions& o)
         return "composite sampling is offered for a mean only";
     if (!o.graphFile.empty() && !IsGraphFileName(o.graphFile))
         return "--graph writes a .bmp, .png or .pdf file";
+    if (o.graphSize && o.graphFile.empty())
+        return "--size needs --graph";
     return std::string();
 }
 

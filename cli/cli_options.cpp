@@ -1,8 +1,12 @@
 #include "cli/cli_options.h"
 
+#include <map>
+
 #include <QCommandLineParser>
 
 #include "engine/dqo_record.h"
+#include "engine/number_text.h"
+#include "ui/graph/graph.h"
 
 namespace {
 
@@ -76,7 +80,7 @@ std::vector<CliStratum> SplitStrata(const QStringList& texts)
     return strata;
 }
 
-bool ParseSize(const QString& text, QSize& size)
+bool ParseSize(const QString& text, std::optional<QSize>& size)
 {
     const QStringList parts = text.split(QLatin1Char('x'));
     if (parts.size() != 2)
@@ -85,11 +89,10 @@ bool ParseSize(const QString& text, QSize& size)
     bool heightOk = false;
     const int width = parts[0].toInt(&widthOk);
     const int height = parts[1].toInt(&heightOk);
-    // A drawing needs room for its text; beyond this it is no longer a picture.
-    constexpr int kMinimum = 16;
+    // Smaller, the labels overlap; beyond this it is no longer a picture.
     constexpr int kMaximum = 10000;
-    if (!widthOk || !heightOk || width < kMinimum || height < kMinimum || width > kMaximum ||
-        height > kMaximum)
+    if (!widthOk || !heightOk || width < kMinimumGraphWidth || height < kMinimumGraphHeight ||
+        width > kMaximum || height > kMaximum)
         return false;
     size = QSize(width, height);
     return true;
@@ -157,7 +160,9 @@ bool ReadChoices(const QCommandLineParser& parser, CliOptions& options, std::str
     }
     if (parser.isSet(QStringLiteral("size")) &&
         !ParseSize(parser.value(QStringLiteral("size")), options.graphSize)) {
-        error = "--size expects WIDTHxHEIGHT, each from 16 to 10000";
+        error = FormatText("--size expects WIDTHxHEIGHT from %dx%d, below which the graph's labels "
+                           "overlap, to 10000x10000",
+                           kMinimumGraphWidth, kMinimumGraphHeight);
         return false;
     }
     return true;
@@ -187,6 +192,44 @@ constexpr TextOption kTextOptions[] = {
     {"total-cost", &CliOptions::totalCost},
 };
 
+// QCommandLineParser takes text, but a file name is bytes that need not be
+// text. An argument that does not come back from text unchanged is passed
+// as a stand-in, and the bytes are put back where a file name is read.
+class CArgumentBytes {
+public:
+    explicit CArgumentBytes(const std::vector<std::string>& arguments)
+    {
+        for (const std::string& argument : arguments)
+            m_texts << AsText(argument);
+    }
+
+    const QStringList& Texts() const { return m_texts; }
+
+    std::string Bytes(const QString& text) const
+    {
+        const auto standIn = m_bytes.find(text);
+        return standIn != m_bytes.end() ? standIn->second : text.toStdString();
+    }
+
+private:
+    QString AsText(const std::string& argument)
+    {
+        const QString text = QString::fromStdString(argument);
+        if (text.toStdString() == argument)
+            return text;
+        // The option name of "--graph=FILE" stays readable.
+        const size_t equals = argument.rfind("--", 0) == 0 ? argument.find('=') : std::string::npos;
+        const std::string head = equals == std::string::npos ? "" : argument.substr(0, equals + 1);
+        const QString standIn =
+            QStringLiteral("\uE000argument-%1").arg(static_cast<qulonglong>(m_bytes.size()));
+        m_bytes[standIn] = argument.substr(head.size());
+        return QString::fromStdString(head) + standIn;
+    }
+
+    QStringList m_texts;
+    std::map<QString, std::string> m_bytes;
+};
+
 } // namespace
 
 const char* ParameterOptionName(ParameterCode parameter)
@@ -198,13 +241,14 @@ const char* ParameterOptionName(ParameterCode parameter)
     return "";
 }
 
-bool ParseCliOptions(const QStringList& arguments, CliOptions& options, std::string& error,
-                     bool& helpRequested)
+bool ParseCliOptions(const std::vector<std::string>& arguments, CliOptions& options,
+                     std::string& error, bool& helpRequested)
 {
+    const CArgumentBytes bytes(arguments);
     QCommandLineParser parser;
     AddOptions(parser);
     helpRequested = false;
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(bytes.Texts())) {
         error = parser.errorText().toStdString();
         return false;
     }
@@ -224,11 +268,19 @@ bool ParseCliOptions(const QStringList& arguments, CliOptions& options, std::str
         options.*text.member = OptionalValue(parser, text.name);
     options.fieldCostTotal = parser.isSet(QStringLiteral("field-cost-total"));
     options.json = parser.isSet(QStringLiteral("json"));
-    options.reportFile = parser.value(QStringLiteral("report")).toStdString();
-    options.curveFile = parser.value(QStringLiteral("curve")).toStdString();
-    options.graphFile = parser.value(QStringLiteral("graph")).toStdString();
+    options.reportFile = bytes.Bytes(parser.value(QStringLiteral("report")));
+    options.curveFile = bytes.Bytes(parser.value(QStringLiteral("curve")));
+    options.graphFile = bytes.Bytes(parser.value(QStringLiteral("graph")));
     options.strata = SplitStrata(parser.values(QStringLiteral("stratum")));
     return SplitLimitPoints(parser.values(QStringLiteral("below")), "below", options.below,
                             error) &&
            SplitLimitPoints(parser.values(QStringLiteral("above")), "above", options.above, error);
+}
+
+bool DrawsGraph(const std::vector<std::string>& arguments)
+{
+    CliOptions options;
+    std::string error;
+    bool helpRequested = false;
+    return ParseCliOptions(arguments, options, error, helpRequested) && !options.graphFile.empty();
 }

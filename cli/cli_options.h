@@ -5,7 +5,6 @@
 #include <vector>
 
 #include <QSize>
-#include <QStringList>
 
 #include "engine/dqo_record.h"
 
@@ -54,14 +53,19 @@ struct CliOptions {
     std::string reportFile;
     std::string curveFile;
     std::string graphFile;
-    QSize graphSize{640, 480};
+    std::optional<QSize> graphSize; // --size; drawn at 640 x 480 without it
 };
 
 // The name --parameter takes for a parameter code.
 const char* ParameterOptionName(ParameterCode parameter);
 
-// Parses the arguments (the program name first). On a usage error returns
-// false with the reason in error; help and version texts come back in
-// error too, with helpRequested set.
-bool ParseCliOptions(const QStringList& arguments, CliOptions& options, std::string& error,
-                     bool& helpRequested);
+// Parses the arguments as the program got them, bytes, the program name
+// first; file names are kept byte for byte. On a usage error returns false
+// with the reason in error; the help text comes back in error too, with
+// helpRequested set.
+bool ParseCliOptions(const std::vector<std::string>& arguments, CliOptions& options,
+                     std::string& error, bool& helpRequested);
+
+// Whether the arguments ask for a graph, the only output that needs a GUI
+// platform (for fonts, never a display).
+bool DrawsGraph(const std::vector<std::string>& arguments);

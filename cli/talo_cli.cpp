@@ -112,6 +112,15 @@ std::string CurveCsv(const DQORecord& rec)
     return csv;
 }
 
+// A full disk or a closed pipe shows only at the flush.
+bool Flushed(std::ostream& out, std::ostream& err)
+{
+    if (out.flush())
+        return true;
+    err << "talo-cli: cannot write to standard output\n";
+    return false;
+}
+
 bool WriteOutputs(const DQORecord& rec, const CliOptions& o, std::ostream& out, std::ostream& err)
 {
     const std::string report = FormatSummaryReport(rec);
@@ -126,26 +135,30 @@ bool WriteOutputs(const DQORecord& rec, const CliOptions& o, std::ostream& out, 
         fail(o.curveFile);
     if (!o.graphFile.empty()) {
         std::string error;
-        if (!WriteGraphFile(rec, o.graphFile, o.graphSize, error))
+        if (!WriteGraphFile(rec, o.graphFile, o.graphSize.value_or(QSize(640, 480)), error))
             fail(o.graphFile + ": " + error);
     }
     if (o.json)
         out << ResultsJson(rec);
     else if (o.reportFile.empty())
         out << report;
-    return ok;
+    return Flushed(out, err) && ok;
 }
 
 } // namespace
 
-int RunTaloCli(const QStringList& arguments, std::ostream& out, std::ostream& err)
+int RunTaloCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     CliOptions options;
     std::string usageError;
     bool helpRequested = false;
     if (!ParseCliOptions(arguments, options, usageError, helpRequested)) {
-        (helpRequested ? out : err) << usageError << (helpRequested ? "" : "\n");
-        return helpRequested ? kExitOk : kExitRefused;
+        if (!helpRequested) {
+            err << usageError << "\n";
+            return kExitRefused;
+        }
+        out << usageError;
+        return Flushed(out, err) ? kExitOk : kExitFileError;
     }
     if (const std::string misplaced = MisplacedOption(options); !misplaced.empty()) {
         err << "talo-cli: " << misplaced << "\n";

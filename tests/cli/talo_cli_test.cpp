@@ -2,13 +2,16 @@
 
 #include <fstream>
 #include <sstream>
+#include <streambuf>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QByteArray>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStringList>
 
 #include "cli/talo_cli.h"
 #include "tests/support/files.h"
@@ -24,9 +27,8 @@ struct CliRun {
 
 CliRun RunCli(const std::vector<std::string>& args)
 {
-    QStringList arguments{QStringLiteral("talo-cli")};
-    for (const std::string& arg : args)
-        arguments << QString::fromStdString(arg);
+    std::vector<std::string> arguments{"talo-cli"};
+    arguments.insert(arguments.end(), args.begin(), args.end());
     std::ostringstream out;
     std::ostringstream err;
     const int status = RunTaloCli(arguments, out, err);
@@ -180,16 +182,72 @@ INSTANTIATE_TEST_SUITE_P(
                     "talo-cli: --sd and --cv apply to means only"},
         RefusalCase{"ThirdBelow",
                     {"--below", "1:0.1", "--below", "2:0.1", "--below", "3:0.1"},
-                    "--below may be given at most twice"}),
+                    "--below may be given at most twice"},
+        // Values refused as they are stored, not as they were typed.
+        RefusalCase{"DeviationSquaredOverflows",
+                    {"--sd", "1e300"},
+                    "TALO - Input Validation Error: The estimate of the standard deviation"},
+        RefusalCase{"LimitVanishesInSinglePrecision",
+                    {"--parameter", "two-mean", "--limit-lower", "1e-50"},
+                    "TALO - Input Validation Error: Error limits must be in the range"},
+        RefusalCase{"CostBeyondSinglePrecision",
+                    {"--lab-cost", "1e39"},
+                    "TALO - Input Validation Error: Laboratory and Field costs"},
+        RefusalCase{"SizeWithoutGraph", {"--size", "640x480"}, "talo-cli: --size needs --graph"},
+        RefusalCase{"GraphTooSmall",
+                    {"--graph", "never.png", "--size", "479x360"},
+                    "--size expects WIDTHxHEIGHT from 480x360"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(TaloCliTest, EngineMessagesGoToStandardErrorAndTheResultIsPrinted)
+struct TooLargeCase {
+    const char* name;
+    std::vector<std::string> args;
+    const char* limit;
+};
+
+class TaloCliTooLargeTest : public ::testing::TestWithParam<TooLargeCase> {};
+
+// The message goes to standard error, the result is printed, and the
+// adjustment ends at 2 samples even where the quantile of 0.5 (-1.01e-7,
+// not 0) leaves a residue against a narrow gray region.
+TEST_P(TaloCliTooLargeTest, AdjustedToTwoSamplesWithTheMessage)
 {
-    const CliRun run = RunCli({"--sd", "1000", "--bound", "51"});
+    const CliRun run = RunCli(GetParam().args);
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err.rfind("TALO ERROR: Sample size is larger than 30000.\n\n", 0), 0u);
-    EXPECT_NE(run.out.find("Number of Samples: 2\n"), std::string::npos);
-    EXPECT_NE(run.out.find("           50.000         0.5000        FR    \n"), std::string::npos);
+    EXPECT_EQ(run.err.rfind(std::string("TALO ERROR: Sample size is larger than ") +
+                                GetParam().limit + ".\n\n",
+                            0),
+              0u)
+        << run.err;
+    EXPECT_NE(run.out.find("Number of Samples: 2\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("0.5000        F"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TaloCliTooLargeTest,
+    ::testing::Values(TooLargeCase{"WideSpread", {"--sd", "1000", "--bound", "51"}, "30000"},
+                      TooLargeCase{"HairlineGrayRegion", {"--bound", "50.000000001"}, "30000"},
+                      TooLargeCase{"HugeSpread", {"--sd", "1e12"}, "30000"},
+                      // Two-sample sizes have no limit but must fit an int.
+                      TooLargeCase{"TwoSampleBeyondInt",
+                                   {"--parameter", "two-mean", "--bound", "0.000001"},
+                                   "2147483647"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TaloCliTest, StratifiedProportionCurveStaysUprightAtLimitsOfOneHalf)
+{
+    const CliRun run = RunCli(
+        {"--json", "--parameter", "proportion", "--design", "stratified", "--bound", "0.500001"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonArray curve = QJsonDocument::fromJson(QByteArray::fromStdString(run.out))
+                                 .object()[QStringLiteral("curve")]
+                                 .toArray();
+    ASSERT_EQ(curve.size(), 101);
+    for (int i = 1; i < curve.size(); ++i) {
+        EXPECT_GE(curve[i].toObject()[QStringLiteral("probability")].toDouble(),
+                  curve[i - 1].toObject()[QStringLiteral("probability")].toDouble())
+            << i;
+    }
 }
 
 TEST(TaloCliTest, TypedSampleOfZeroIsTreatedAsTooSmall)
@@ -250,6 +308,41 @@ TEST(TaloCliTest, UnwritableFileIsAFailure)
     EXPECT_EQ(run.err, "talo-cli: cannot write /nonexistent-dir/report.txt\n");
 }
 
+// A stream whose every write fails, as on a full disk.
+class FullBuffer : public std::streambuf {
+protected:
+    int overflow(int) override { return traits_type::eof(); }
+};
+
+TEST(TaloCliTest, FailedStandardOutputIsAFailure)
+{
+    for (const char* json : {"", "--json"}) {
+        FullBuffer full;
+        std::ostream out(&full);
+        std::ostringstream err;
+        std::vector<std::string> arguments{"talo-cli"};
+        if (*json != 0)
+            arguments.push_back(json);
+        EXPECT_EQ(RunTaloCli(arguments, out, err), 1);
+        EXPECT_EQ(err.str(), "talo-cli: cannot write to standard output\n");
+    }
+}
+
+TEST(TaloCliTest, FileNamesAreTakenByteForByteAndDevicesAreNotReplaced)
+{
+    // Not valid UTF-8: text would turn it into replacement characters.
+    const std::string name = TempPath("curve-\xff\xfe.csv");
+    ASSERT_EQ(RunCli({"--curve", name}).status, 0);
+    EXPECT_EQ(ReadFile(name).rfind("x,probability\n", 0), 0u);
+
+    const std::string link = TempPath("null.png");
+    ASSERT_EQ(::symlink("/dev/null", link.c_str()), 0);
+    EXPECT_EQ(RunCli({"--graph", link, "--curve", "/dev/null"}).status, 0);
+    struct stat st {};
+    ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
 struct GraphCase {
     const char* name;
     const char* magic;
@@ -285,7 +378,7 @@ TEST_P(TaloCliGraphTest, FileOfItsKindAndSize)
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, TaloCliGraphTest,
-                         ::testing::Values(GraphCase{"bmp", "BM", 1, {320, 200}},
+                         ::testing::Values(GraphCase{"bmp", "BM", 1, {480, 360}},
                                            GraphCase{"png", "\x89PNG", 32, {600, 400}},
                                            GraphCase{"pdf", "%PDF-", 0, {640, 480}}),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -294,7 +387,6 @@ TEST(TaloCliGraphTest, UnknownKindIsRefusedAndUnwritableIsAFailure)
 {
     EXPECT_EQ(RunCli({"--graph", TempPath("graph.gif")}).status, 2);
     EXPECT_EQ(RunCli({"--graph", "/nonexistent-dir/graph.bmp"}).status, 1);
-    EXPECT_EQ(RunCli({"--graph", TempPath("graph.bmp"), "--size", "3x3"}).status, 2);
 }
 
 } // namespace

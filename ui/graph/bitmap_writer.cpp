@@ -1,12 +1,13 @@
 #include "ui/graph/bitmap_writer.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QRgb>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstdint>
 
+#include "engine/file_output.h"
 #include "ui/graph/graph.h"
 
 namespace {
@@ -114,13 +115,7 @@ bool WriteBitmapFile(const QImage& mono, const QString& path)
     const QByteArray bytes = EncodeMonoBitmap(mono);
     if (bytes.isEmpty())
         return false;
-    // A temporary file renamed at the end: a failed write leaves no partial file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // Whole or not at all; a device the path names is written, never replaced.
+    return WriteFileWhole(QFile::encodeName(path).toStdString(), bytes.toStdString()) ==
+           FileWrite::kWritten;
 }
