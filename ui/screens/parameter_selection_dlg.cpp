@@ -1,26 +1,11 @@
 #include "ui/screens/parameter_selection_dlg.h"
 
-#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
 
 #include "engine/dqo_record.h"
-
-namespace {
-
-// A group box showing the buttons of the group one under the other.
-QGroupBox* MakeGroupBox(QWidget* parent, const QString& title, const QButtonGroup* buttons)
-{
-    auto* box = new QGroupBox(title, parent);
-    auto* layout = new QVBoxLayout(box);
-    for (QAbstractButton* button : buttons->buttons())
-        layout->addWidget(button);
-    return box;
-}
-
-} // namespace
 
 int ParameterCodeFromSelection(int parameter, int populations)
 {
@@ -52,9 +37,9 @@ CParameterSelectionDlg::CParameterSelectionDlg(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(
-        MakeGroupBox(this, QStringLiteral("Select the Parameter of Interest"), parameterButtons));
+        MakeRadioBox(QStringLiteral("Select the Parameter of Interest"), parameterButtons));
     layout->addWidget(
-        MakeGroupBox(this, QStringLiteral("Select Number of Populations"), populationButtons));
+        MakeRadioBox(QStringLiteral("Select Number of Populations"), populationButtons));
     layout->addWidget(note);
     layout->addLayout(ButtonRow({MakeNextButton()}));
 }

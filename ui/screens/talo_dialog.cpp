@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QVBoxLayout>
 
 #include "engine/messages.h"
 #include "ui/frame_placement.h"
@@ -128,6 +131,41 @@ QButtonGroup* CTaloDialog::MakeRadioGroup(std::initializer_list<RadioChoice> cho
     return group;
 }
 
+QLineEdit* CTaloDialog::MakeField(const QString& objectName, std::string* member)
+{
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(objectName);
+    BindText(edit, member);
+    return edit;
+}
+
+QLabel* CTaloDialog::MakeText(const QString& objectName, std::string* member)
+{
+    auto* label = new QLabel(this);
+    label->setObjectName(objectName);
+    BindText(label, member);
+    return label;
+}
+
+void CTaloDialog::AddFieldRow(QFormLayout* form, const QString& caption, QWidget* field)
+{
+    auto* label = new QLabel(caption, field->parentWidget());
+    label->setBuddy(field);
+    QString name = caption;
+    name.remove(QLatin1Char('&'));
+    field->setAccessibleName(name.endsWith(QLatin1Char(':')) ? name.chopped(1) : name);
+    form->addRow(label, field);
+}
+
+QGroupBox* CTaloDialog::MakeRadioBox(const QString& title, const QButtonGroup* group)
+{
+    auto* box = new QGroupBox(title, this);
+    auto* layout = new QVBoxLayout(box);
+    for (QAbstractButton* button : group->buttons())
+        layout->addWidget(button);
+    return box;
+}
+
 QPushButton* CTaloDialog::MakeButton(const QString& caption, const QString& objectName)
 {
     auto* button = new QPushButton(caption, this);
@@ -181,7 +219,12 @@ void CTaloDialog::keyPressEvent(QKeyEvent* event)
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (enter && modifiers == Qt::NoModifier) {
-        accept();
+        // A button with the focus is pressed, as a keyboard user expects;
+        // anywhere else Enter is the screen's OK command.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        else
+            accept();
         return;
     }
     QDialog::keyPressEvent(event); // Esc ends up in reject()

@@ -11,6 +11,8 @@
 #include <QString>
 
 class QButtonGroup;
+class QFormLayout;
+class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -90,6 +92,18 @@ protected:
     // Radio buttons with the ids 0, 1, ... in the order given, bound to the
     // member; the caller lays them out.
     QButtonGroup* MakeRadioGroup(std::initializer_list<RadioChoice> choices, int* member);
+
+    // Layout helpers, so that every screen is laid out the same way and
+    // grows with its fonts instead of cutting its texts off.
+    // An edit field bound to the member.
+    QLineEdit* MakeField(const QString& objectName, std::string* member);
+    // A static text that the screen changes, bound to the member.
+    QLabel* MakeText(const QString& objectName, std::string* member);
+    // A row of a form: the caption and the field it names. The caption is
+    // the field's accessible name and, through its buddy, reaches it by key.
+    static void AddFieldRow(QFormLayout* form, const QString& caption, QWidget* field);
+    // The buttons of a radio group in a titled box, one under the other.
+    QGroupBox* MakeRadioBox(const QString& title, const QButtonGroup* group);
 
     // A named push button (no button of a screen takes the Enter key over).
     QPushButton* MakeButton(const QString& caption, const QString& objectName);
