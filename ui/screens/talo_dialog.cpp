@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 
 #include "engine/messages.h"
@@ -77,10 +79,24 @@ void CTaloDialog::setVisible(bool visible)
         // focus, so no button may make itself the default on focus.
         for (QPushButton* button : findChildren<QPushButton*>())
             button->setAutoDefault(false);
+        ReserveTitleWidth();
         CopyMembersToControls();
         OnOpening();
     }
     QDialog::setVisible(visible);
+}
+
+// The window manager draws the title beside its own buttons; a screen whose
+// controls are narrower would cut the title short.
+void CTaloDialog::ReserveTitleWidth()
+{
+    if (layout() == nullptr || m_bTitleReserved)
+        return;
+    const QFontMetrics metrics(font());
+    const int buttons = 6 * metrics.height();
+    layout()->addItem(new QSpacerItem(metrics.horizontalAdvance(windowTitle()) + buttons, 0,
+                                      QSizePolicy::Fixed, QSizePolicy::Minimum));
+    m_bTitleReserved = true;
 }
 
 void CTaloDialog::CopyControlsToMembers()

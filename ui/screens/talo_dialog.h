@@ -127,9 +127,11 @@ private:
     };
 
     void ReportFailedCheck(const std::string& message);
+    void ReserveTitleWidth();
 
     const EscapeKey m_escapeKey;
     const CloseBox m_closeBox;
     std::optional<QPoint> m_centre;
     std::vector<Binding> m_bindings;
+    bool m_bTitleReserved = false;
 };
