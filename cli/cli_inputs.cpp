@@ -60,27 +60,16 @@ void TypeDeviation(MeanInputsScreen& screen, const CliOptions& o)
     Type(screen.m_strCV, o.cv);
 }
 
-Refusal EnterOneMean(DQORecord& rec, const CliOptions& o)
+// The one- and two-sample mean screens differ only in their functions.
+template <typename Screen, typename Fill, typename Click, typename Check>
+Refusal EnterMean(DQORecord& rec, const CliOptions& o, Fill fill, Click click, Check check)
 {
-    OneMeanInputsScreen screen;
-    FillOneMeanScreen(screen, rec);
+    Screen screen;
+    fill(screen, rec);
     TypeMeanInputs(screen, o);
-    TypeBaseline(screen, o, ClickOneMeanBaseline);
+    TypeBaseline(screen, o, click);
     TypeDeviation(screen, o);
-    const std::string message = CheckOneMeanScreen(screen);
-    if (message.empty())
-        StoreMeanScreen(screen, rec);
-    return InputRefusal(message);
-}
-
-Refusal EnterTwoMean(DQORecord& rec, const CliOptions& o)
-{
-    TwoMeanInputsScreen screen;
-    FillTwoMeanScreen(screen, rec);
-    TypeMeanInputs(screen, o);
-    TypeBaseline(screen, o, ClickTwoMeanBaseline);
-    TypeDeviation(screen, o);
-    const std::string message = CheckTwoMeanScreen(screen);
+    const std::string message = check(screen);
     if (message.empty())
         StoreMeanScreen(screen, rec);
     return InputRefusal(message);
@@ -113,11 +102,13 @@ Refusal EnterParameterInputs(DQORecord& rec, const CliOptions& o)
 {
     switch (rec.nParameter) {
     case kOneMean:
-        return EnterOneMean(rec, o);
+        return EnterMean<OneMeanInputsScreen>(rec, o, FillOneMeanScreen, ClickOneMeanBaseline,
+                                              CheckOneMeanScreen);
     case kOneProportion:
         return EnterOneProportion(rec, o);
     case kTwoMean:
-        return EnterTwoMean(rec, o);
+        return EnterMean<TwoMeanInputsScreen>(rec, o, FillTwoMeanScreen, ClickTwoMeanBaseline,
+                                              CheckTwoMeanScreen);
     default:
         return EnterTwoProportion(rec, o);
     }

@@ -74,13 +74,6 @@ std::string CoefficientLabel(const std::string& cvPercent, const std::string& ac
     return CoefficientLabel(ReadDouble(cvPercent) * 0.01 * ReadDouble(actionLevel));
 }
 
-const char* WizardBoundLabel(int baseline)
-{
-    if (baseline == kBaselineAtMost)
-        return "Upper Bound:";
-    return baseline == kBaselineAtLeast ? "Lower Bound:" : "";
-}
-
 const char* ModifyBoundLabel(int baseline)
 {
     return baseline == kBaselineAtMost ? "Gray Region Upper Bound:" : "Gray Region Lower Bound:";
@@ -107,7 +100,9 @@ MeanInputs ConvertedMeanInputs(const MeanInputsScreen& s)
             ReadDouble(s.m_strCV)};
 }
 
-void FillMeanScreen(MeanInputsScreen& s, const DQORecord& rec)
+// The range, the action level and the deviation, which the wizard's and the
+// modify screens show alike.
+template <typename Screen> void FillRangeAndDeviation(Screen& s, const DQORecord& rec)
 {
     s.m_strMinimum = Shown(rec.dMinimum);
     s.m_strMaximum = Shown(rec.dMaximum);
@@ -116,8 +111,13 @@ void FillMeanScreen(MeanInputsScreen& s, const DQORecord& rec)
     s.m_strSD = Shown(rec.dSDValue);
     s.m_strCV = Shown(rec.dCV * 100);
     s.m_strCVLabel = CoefficientLabel(rec.dSDFromCV);
+}
+
+void FillMeanScreen(MeanInputsScreen& s, const DQORecord& rec)
+{
+    FillRangeAndDeviation(s, rec);
     s.m_nBaseline = rec.nBaseline;
-    s.m_strBoundLabel = WizardBoundLabel(rec.nBaseline);
+    s.m_strBoundLabel = OtherBoundLabel(rec.nBaseline);
     s.m_strOtherBound = Shown(OtherBound(rec));
 }
 
@@ -258,6 +258,28 @@ int ReadBackRow(const SummaryScreen& s, ErrorRow row, double emptyPoint, double&
 
 } // namespace
 
+// --- Gray region ------------------------------------------------------------
+
+const char* OtherBoundLabel(int baseline)
+{
+    if (baseline == kBaselineAtMost)
+        return "Upper Bound:";
+    return baseline == kBaselineAtLeast ? "Lower Bound:" : "";
+}
+
+const char* GrayRegionExplanation(int baseline)
+{
+    if (baseline == kBaselineAtMost)
+        return "The gray region is bounded on one side by the action level (the lower bound).  "
+               "Because of the selected baseline condition, the other bound (the upper bound) "
+               "must be greater than the action level.  Enter the upper bound.";
+    if (baseline == kBaselineAtLeast)
+        return "The gray region is bounded on one side by the action level (the upper bound).  "
+               "Because of the selected baseline condition, the other bound (the lower bound) "
+               "must be less than the action level.  Enter the lower bound.";
+    return "";
+}
+
 // --- Mean inputs ------------------------------------------------------------
 
 void FillOneMeanScreen(OneMeanInputsScreen& screen, const DQORecord& rec)
@@ -273,13 +295,7 @@ void FillTwoMeanScreen(TwoMeanInputsScreen& screen, DQORecord& rec)
 
 void FillModifyMeanScreen(ModifyMeanScreen& screen, const DQORecord& rec)
 {
-    screen.m_strMinimum = Shown(rec.dMinimum);
-    screen.m_strMaximum = Shown(rec.dMaximum);
-    screen.m_strActionLevel = Shown(rec.dActionLevel);
-    screen.m_nSDMode = rec.bSDFromCV;
-    screen.m_strSD = Shown(rec.dSDValue);
-    screen.m_strCV = Shown(rec.dCV * 100);
-    screen.m_strCVLabel = CoefficientLabel(rec.dSDFromCV);
+    FillRangeAndDeviation(screen, rec);
     screen.m_strBound = Shown(OtherBound(rec));
     screen.m_strBaseline = ModifyBaseline(rec, "%g");
     screen.m_strBoundLabel = ModifyBoundLabel(rec.nBaseline);
@@ -331,14 +347,14 @@ void ClickOneMeanBaseline(OneMeanInputsScreen& screen, BaselineCode baseline)
     const bool atMost = baseline == kBaselineAtMost;
     const double end = ReadDouble(atMost ? screen.m_strMaximum : screen.m_strMinimum);
     screen.m_nBaseline = baseline;
-    screen.m_strBoundLabel = WizardBoundLabel(baseline);
+    screen.m_strBoundLabel = OtherBoundLabel(baseline);
     screen.m_strOtherBound = Shown((end + ReadDouble(screen.m_strActionLevel)) * 0.5);
 }
 
 void ClickTwoMeanBaseline(TwoMeanInputsScreen& screen, BaselineCode baseline)
 {
     screen.m_nBaseline = baseline;
-    screen.m_strBoundLabel = WizardBoundLabel(baseline);
+    screen.m_strBoundLabel = OtherBoundLabel(baseline);
     screen.m_strOtherBound = baseline == kBaselineAtMost ? "5.0" : "-5.0";
 }
 
@@ -497,12 +513,13 @@ void FillAdditionalLimitsScreen(AdditionalLimitsScreen& screen, const DQORecord&
     screen.m_strUpperBound = FormatText(format, rec.dUpperBound);
     screen.m_strLimitAtLower = Shown(rec.fLimitAtLower);
     screen.m_strLimitAtUpper = Shown(rec.fLimitAtUpper);
-    // Entries whose limit is not a valid one stay empty.
+    // Entries whose limit is not a valid one stay empty. The limits are shown
+    // as on every other screen: three decimals would turn 0.0004 into 0.000.
     const auto entry = [format](double point, float limit, std::string& pointText,
                                 std::string& limitText) {
         const bool shown = limit > 0 && limit <= 0.5f;
         pointText = shown ? FormatText(format, point) : "";
-        limitText = shown ? FormatText(format, limit) : "";
+        limitText = shown ? Shown(limit) : "";
     };
     entry(rec.dBelow1, rec.fBelow1Limit, screen.m_strBelow1, screen.m_strBelow1Limit);
     entry(rec.dBelow2, rec.fBelow2Limit, screen.m_strBelow2, screen.m_strBelow2Limit);
