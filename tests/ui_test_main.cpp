@@ -1,6 +1,8 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QFont>
+#include <QFontInfo>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +20,13 @@ int main(int argc, char** argv)
     // The graph's texts in the built-in fonts, whatever fonts this machine has.
     if (!LoadGraphFonts()) {
         std::fprintf(stderr, "The graph's built-in fonts could not be loaded\n");
+        return 1;
+    }
+    // Widgets in the same built-in font, so that their sizes and positions do
+    // not depend on the machine's default font.
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans")));
+    if (QFontInfo(QApplication::font()).family() != QStringLiteral("Liberation Sans")) {
+        std::fprintf(stderr, "The widgets' font is not the built-in Liberation Sans\n");
         return 1;
     }
     ::testing::InitGoogleTest(&argc, argv);

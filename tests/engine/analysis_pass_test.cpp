@@ -10,17 +10,20 @@
 
 namespace {
 
+// A number of samples or a total cost typed on the summary screen.
 struct TypedRate {
     const char* name;
-    int parameter;
-    int baseline;
-    int typed;
+    int parameter, baseline;
+    const char* samples; // typed over the number shown, "" to leave it
+    const char* cost;    // typed over the total cost shown, "" to leave it
+    bool recomputed;
     float rate; // the achieved rate that becomes the false acceptance limit
+    int samplesAfter;
 };
 
-class ApplyTypedSamplesTest : public ::testing::TestWithParam<TypedRate> {};
+class TypedSamplesTest : public ::testing::TestWithParam<TypedRate> {};
 
-TEST_P(ApplyTypedSamplesTest, RateBecomesTheLimitThatYieldsTheTypedSize)
+TEST_P(TypedSamplesTest, RateBecomesTheLimitThatYieldsTheTypedSize)
 {
     const TypedRate& c = GetParam();
     DQORecord rec = StartingRecord(c.parameter, c.baseline);
@@ -28,30 +31,35 @@ TEST_P(ApplyTypedSamplesTest, RateBecomesTheLimitThatYieldsTheTypedSize)
     ComputeAnalysisPass(rec, messages);
     SummaryScreen summary;
     FillSummaryScreen(summary, rec);
-    summary.m_strSamples = std::to_string(c.typed);
-    ASSERT_TRUE(RecomputeForTypedSamples(summary, rec, messages));
+    if (*c.samples)
+        summary.m_strSamples = c.samples;
+    if (*c.cost)
+        summary.m_strTotalCost = c.cost;
+    ASSERT_EQ(RecomputeForTypedSamples(summary, rec, messages), c.recomputed);
 
     const bool atMost = c.baseline == kBaselineAtMost;
     EXPECT_NEAR(atMost ? rec.fLimitAtUpper : rec.fLimitAtLower, c.rate, 5e-5f);
     EXPECT_EQ(atMost ? rec.fLimitAtLower : rec.fLimitAtUpper, 0.01f);
     EXPECT_EQ(rec.bSamplesChanged, 0);
-    EXPECT_NEAR(rec.nSamples, c.typed, 1); // or the size next to it after rounding
+    EXPECT_NEAR(rec.nSamples, c.samplesAfter, 1); // or the size next to it after rounding
     EXPECT_TRUE(messages.shown.empty());
 }
 
-// The two-sample rate 0.1325 was computed by hand from the power formula.
+// Ten samples instead of 13 give 0.0424; a total cost of 10500 buys ten at
+// 1000 + 50. The two-sample rate 0.1325 was computed by hand from the power
+// formula.
 INSTANTIATE_TEST_SUITE_P(
-    Sizes, ApplyTypedSamplesTest,
-    ::testing::Values(TypedRate{"AtMost", kOneMean, kBaselineAtMost, 10, 0.0424f},
-                      TypedRate{"AtLeast", kOneMean, kBaselineAtLeast, 10, 0.0424f},
-                      TypedRate{"TwoMean", kTwoMean, kBaselineAtMost, 50, 0.1325f}),
+    Sizes, TypedSamplesTest,
+    ::testing::Values(TypedRate{"Samples", kOneMean, kBaselineAtMost, "10", "", true, 0.0424f, 10},
+                      TypedRate{"Cost", kOneMean, kBaselineAtMost, "", "10500", true, 0.0424f, 10},
+                      TypedRate{"AtLeast", kOneMean, kBaselineAtLeast, "10", "", true, 0.0424f, 10},
+                      TypedRate{"TwoMean", kTwoMean, kBaselineAtMost, "50", "", true, 0.1325f, 50},
+                      TypedRate{"Nothing", kOneMean, kBaselineAtMost, "", "", false, 0.01f, 13}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct TypedCost {
     const char* name;
-    int parameter;
-    int design;
-    int fieldCostTotal;
+    int parameter, design, fieldCostTotal;
     float fieldCost;
     int typedSamples; // -1: the number shown is left as it is
     double typedCost; // -1: the cost shown is left as it is

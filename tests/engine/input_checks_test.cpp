@@ -57,7 +57,6 @@ MeanInputs SD(double min, double max, double al, double bound, int baseline, dou
 {
     return {min, max, al, bound, baseline, kSDByValue, sd, 0};
 }
-
 MeanInputs CV(double min, double max, double al, double bound, int baseline, double cvPercent)
 {
     return {min, max, al, bound, baseline, kSDByCV, 0, cvPercent};
@@ -85,16 +84,17 @@ const DQORecord kOneProp = Record(kOneProportion, kAtMost, 0, 1, 0.5, 0.5, 0.75)
 const DQORecord kTwoProp = Record(kTwoProportion, kAtLeast, 0, 100, 0, -0.2, 0);
 
 constexpr AdditionalLimitRow kNo = {false, 0, 0};
-
 AdditionalLimitRow At(double point, double limit)
 {
     return {true, point, limit};
 }
 
-// Rows below 1, below 2, above 1, above 2: on the screen left bottom, left
-// top, right top, right bottom.
+// Rows below 1, below 2, above 1, above 2: on the limits screen left bottom,
+// left top, right top, right bottom; on the summary screen rows 1, 2, 5, 6.
 using Rows = AdditionalLimitRows;
 constexpr Screen<CheckAdditionalLimits> Additional{};
+constexpr Screen<CheckSummaryLimits> Summary{};
+constexpr Screen<CheckErrorLimit> BoundLimit{}; // the summary screen's rows 3 and 4
 
 // The deviation bound follows the calculation block's copy of the range only.
 const DQORecord kCalcRange = [] {
@@ -112,7 +112,7 @@ const std::string kSumPrefix = "ERROR: Sum of stratum weights must be <= 1.0.\n"
                                "\tAccumulated Weights of previous strata: ";
 
 const MessageRow kRows[] = {
-    {"MeansAccepted",
+    {"Accepted",
      "",
      {OneMean(SD(0, 100, 50, 75, kAtMost, 16.67)), OneMean(SD(0, 100, 50, 25, kAtLeast, 10)),
       OneMean(SD(0, 9999999, 50, 75, kAtMost, 10)), OneMean(CV(0, 100, 50, 75, kAtMost, 20)),
@@ -122,7 +122,25 @@ const MessageRow kRows[] = {
       ModifyMean(kTwoMean, SD(-10, 0, 0, -5, kAtLeast, 1)),
       // The modify screen does not check the range again.
       ModifyMean(kOneMean, SD(0, 1e8, 50, 75, kAtMost, 10)),
-      OneMean(SD(0, 100, 50, 75, kAtMost, 1e150)), OneMean(SD(0, 100, 50, 75, kAtMost, 1e-150))}},
+      OneMean(SD(0, 100, 50, 75, kAtMost, 1e150)), OneMean(SD(0, 100, 50, 75, kAtMost, 1e-150)),
+      OneProp(kAtMost, 0.5, 0.75), OneProp(kAtLeast, 0.5, 0.25), TwoProp(kAtMost, 0.15),
+      TwoProp(kAtLeast, -0.999),
+      // The hidden action level of two proportions is never read.
+      ModifyProp(kTwoProportion, kAtMost, 5.0, 0.15),
+      ModifyProp(kTwoProportion, kAtLeast, 0.0, -0.999), Costs(0.0, 0.0), Costs(3.4e38, 3.4e38),
+      ErrorLimits(0.5, 0.5), ErrorLimits(1e-45, 0.01),
+      Additional(kMeanAtMost, Rows{At(10, 0.1), At(49.9, 0.2), At(80, 0.2), At(90, 0.5)}),
+      // A limit without its concentration is no row.
+      Additional(kMeanAtMost, Rows{{false, 0, 0.2}, kNo, kNo, kNo}),
+      Additional(kMeanAtLeast, Rows{At(20, 0.1), At(10, 0.1), At(60, 0.1), At(99, 0.1)}),
+      Additional(kTwoProp, Rows{At(-0.5, 0.1), At(-0.999, 0.1), At(0.5, 0.1), At(0.999, 0.1)}),
+      Additional(kMeanNoBaseline, Rows{At(1000, 0.1), kNo, kNo, At(-5, 0.1)}),
+      Summary(kMeanAtMost, Rows{At(10, 0.1), kNo, At(80, 0.5), kNo}), BoundLimit(0.5),
+      Composite(0.10, 4, 5.00), Composite(0.999, 1, 0.0), StrataCount(2), StrataCount(5),
+      MeanStratum(kCalcRange, Stratum{200, 0.5, 0}), MeanStratum(kCalcRange, Stratum{10, 0, 0}),
+      // 0.2 + 0.684 + 0.116 rounds to the smallest double above 1.
+      MeanStratum(kCalcRange, Stratum{10, 0.116, 0.2 + 0.684}),
+      PropStratum(Stratum{0.5, 0.116, 0.2 + 0.684})}},
     {"Range",
      "The Maximum-Minimum range must be less than 7 digits.",
      {OneMean(SD(0, 1e-8, 50, 75, kAtMost, 10)), OneMean(SD(0, 1e7, 50, 75, kAtMost, 10)),
@@ -149,6 +167,10 @@ const MessageRow kRows[] = {
      "For Ho: mean >= Action Level, the following relationship must be satisfied:\n\n"
      "    Minimum(-10) < Lower Bound of Gray Region(5) < Action Level(0) < Maximum(10)",
      {TwoMean(SD(-10, 10, 0, 5, kAtLeast, 1))}},
+    {"ModifyTwoMeanAtLeast",
+     "For Ho: mean1-mean2 >= Action Level, the following relationship must be satisfied:\n\n"
+     "    Minimum(-20) < Lower Bound of Gray Region < Action Level <= Maximum(20)",
+     {ModifyMean(kTwoMean, SD(-20, 20, 30, -1.25, kAtLeast, 1))}},
     {"ModifyTwoMeanAtMost",
      "For Ho: mean1-mean2 <= Action Level, the following relationship must be satisfied:\n\n"
      "    Minimum(0) <= Action Level < Upper Bound of Gray Region < Maximum(10)",
@@ -163,13 +185,6 @@ const MessageRow kRows[] = {
       // A deviation whose square overflows or vanishes, also as the coefficient gives it.
       OneMean(SD(0, 100, 50, 75, kAtMost, 1e155)), OneMean(SD(0, 100, 50, 75, kAtMost, 1e-160)),
       OneMean(CV(0, 100, 50, 75, kAtMost, 1e308)), TwoMean(SD(0, 10, 0, 5, kAtMost, 1e-200))}},
-    {"ProportionsAccepted",
-     "",
-     {OneProp(kAtMost, 0.5, 0.75), OneProp(kAtLeast, 0.5, 0.25), TwoProp(kAtMost, 0.15),
-      TwoProp(kAtLeast, -0.999),
-      // The hidden action level of two proportions is never read.
-      ModifyProp(kTwoProportion, kAtMost, 5.0, 0.15),
-      ModifyProp(kTwoProportion, kAtLeast, 0.0, -0.999)}},
     {"OnePropAtMost",
      "For Ho: proportion <= Action Level, the following relationship must be satisfied:\n\n"
      "    0.00 < Action Level < Upper Bound of Gray Region < 1.00",
@@ -180,6 +195,10 @@ const MessageRow kRows[] = {
      "    0.00 < Lower Bound of Gray Region < Action Level < 1.00",
      {OneProp(kAtLeast, 0.5, 0.0), OneProp(kAtLeast, 0.5, 0.6), OneProp(kAtLeast, 1.0, 0.5),
       OneProp(-1, 0.5, 0.75), ModifyProp(kOneProportion, kAtLeast, 0.5, 0.6)}},
+    {"TwoPropAtMost",
+     "For Ho: prop1-prop2 <= Action Level, the following relationship must be satisfied:\n\n"
+     "    0.00 < Upper Bound of Gray Region(1) < 1.00",
+     {TwoProp(kAtMost, 1.0)}},
     {"TwoPropAtLeast",
      "For Ho: prop1-prop2 >= Action Level, the following relationship must be satisfied:\n\n"
      "    -1.00 < Lower Bound of Gray Region(-1) < 0.00",
@@ -192,15 +211,6 @@ const MessageRow kRows[] = {
      "For Ho: prop1-prop2 >= Action Level, the following relationship must be satisfied:\n\n"
      "    -1.00 < Lower Bound of Gray Region < 0.00",
      {ModifyProp(kTwoProportion, kAtLeast, 0.0, -1.0)}},
-    {"LimitsAccepted",
-     "",
-     {Costs(0.0, 0.0), Costs(3.4e38, 3.4e38), ErrorLimits(0.5, 0.5), ErrorLimits(1e-45, 0.01),
-      Additional(kMeanAtMost, Rows{At(10, 0.1), At(49.9, 0.2), At(80, 0.2), At(90, 0.5)}),
-      // A limit without its concentration is no row.
-      Additional(kMeanAtMost, Rows{{false, 0, 0.2}, kNo, kNo, kNo}),
-      Additional(kMeanAtLeast, Rows{At(20, 0.1), At(10, 0.1), At(60, 0.1), At(99, 0.1)}),
-      Additional(kTwoProp, Rows{At(-0.5, 0.1), At(-0.999, 0.1), At(0.5, 0.1), At(0.999, 0.1)}),
-      Additional(kMeanNoBaseline, Rows{At(1000, 0.1), kNo, kNo, At(-5, 0.1)})}},
     {"Costs",
      "Laboratory and Field costs cannot be less than zero.",
      // A cost that single precision cannot hold is refused, not clamped.
@@ -214,7 +224,8 @@ const MessageRow kRows[] = {
       Additional(kMeanAtMost, Rows{At(10, 0), kNo, kNo, kNo}),
       Additional(kMeanAtMost, Rows{kNo, kNo, At(80, 0.51), kNo}),
       Additional(kMeanAtMost, Rows{kNo, kNo, At(80, 0), At(60, 0.1)}),
-      Additional(kMeanNoBaseline, Rows{At(1000, 0), kNo, kNo, kNo})}},
+      Additional(kMeanNoBaseline, Rows{At(1000, 0), kNo, kNo, kNo}),
+      Summary(kMeanAtMost, Rows{kNo, kNo, At(80, 0.6), kNo}), BoundLimit(0.6), BoundLimit(0)}},
     {"LeftBottomAtMost",
      "Additional concentrations in the false rejection region must be in the range:\n"
      "Minimum (0.000) < Additional concentration < Action Level (50.000)",
@@ -225,13 +236,19 @@ const MessageRow kRows[] = {
      "Additional concentrations in the false rejection region must be in the range:\n"
      "Minimum(0.000) < Additional concentration < Action Level(50.000)",
      {Additional(kMeanAtMost, Rows{kNo, At(50, 0.1), kNo, kNo}),
-      Additional(kMeanAtMost, Rows{At(10, 0.1), At(60, 0.1), At(80, 0), kNo})}},
+      Additional(kMeanAtMost, Rows{At(10, 0.1), At(60, 0.1), At(80, 0), kNo}),
+      Summary(kMeanAtMost, Rows{At(60, 0.1), kNo, kNo, kNo})}},
     {"RightAtMost",
      "Additional concentrations in the false acceptance region must be in the range:\n"
      "Gray Region Upper Bound(75.000) < Additional concentration < Maximum(100.000)",
      {Additional(kMeanAtMost, Rows{kNo, kNo, At(75, 0.1), kNo}),
       Additional(kMeanAtMost, Rows{kNo, kNo, kNo, At(100, 0.1)}),
       Additional(kMeanAtMost, Rows{kNo, kNo, At(60, 0.1), At(80, 0)})}},
+    // No plural in the summary screen's row 6.
+    {"SummaryRow6",
+     "Additional concentration in the false rejection region must be in the range:\n"
+     "Action Level(50.000) < Additional concentration < Maximum(100.000)",
+     {Summary(kMeanAtLeast, Rows{kNo, kNo, kNo, At(40, 0.1)})}},
     {"LeftAtLeast",
      "Additional concentrations in the false acceptance region must be in the range:\n"
      "Minimum(0.000) < Additional concentration < Gray Region Lower Bound(25.000)",
@@ -253,13 +270,6 @@ const MessageRow kRows[] = {
      "Action Level(0.000) < Additional proportion < Maximum(1.000)",
      {Additional(kTwoProp, Rows{kNo, kNo, At(0, 0.1), kNo}),
       Additional(kTwoProp, Rows{At(-0.5, 0.1), kNo, kNo, At(1, 0.1)})}},
-    {"DesignsAccepted",
-     "",
-     {Composite(0.10, 4, 5.00), Composite(0.999, 1, 0.0), StrataCount(2), StrataCount(5),
-      MeanStratum(kCalcRange, Stratum{200, 0.5, 0}), MeanStratum(kCalcRange, Stratum{10, 0, 0}),
-      // 0.2 + 0.684 + 0.116 rounds to the smallest double above 1.
-      MeanStratum(kCalcRange, Stratum{10, 0.116, 0.2 + 0.684}),
-      PropStratum(Stratum{0.5, 0.116, 0.2 + 0.684})}},
     {"CompositeRatio",
      "ERROR: Ratio of measurement SD to Total SD must be in the range:\n\t\t0.0 < Ratio < 1.0\n",
      {Composite(1.0, 0, -1.0), Composite(0.0, 4, 5.0)}},

@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/dqo_record.h"
+#include "tests/engine/stats/designed_records.h"
 #include "tests/support/recording_messages.h"
-#include "tests/support/records.h"
 #include "tests/support/starting_report.h"
 
 namespace {
@@ -20,23 +20,13 @@ namespace {
 DQORecord Analysis(int parameter = kOneMean)
 {
     DQORecord rec = StartingRecord(parameter);
-    rec.nSamples = 13;
-    rec.dTotalCost = 13650;
+    rec.nSamples = 13, rec.dTotalCost = 13650;
     return rec;
 }
 
 TEST(SummaryReportText, StartingAnalysisGivesTheWholeBlock)
 {
     EXPECT_EQ(FormatSummaryReport(Analysis()), kStartingReport);
-}
-
-void SetStratum(DQORecord& rec, int h, int samples, double weight, double value)
-{
-    rec.nDesign = kStratified;
-    rec.nStrata = 2;
-    rec.nStratumSamples[h] = samples;
-    rec.dStratumWeight[h] = weight;
-    rec.dStratumValue[h] = value;
 }
 
 // A variation of a starting analysis and lines its block must hold in this
@@ -59,11 +49,8 @@ const ReportCase kReportCases[] = {
     {"BaselineAtLeastSwapsLabelsAndFlagsRows", kOneMean,
      [](DQORecord& r) {
          r = StartingRecord(kOneMean, kBaselineAtLeast);
-         r.dBelow1 = 10;
-         r.dBelow2 = 20;
-         r.dAbove1 = 60;
-         r.fBelow1Limit = 0.1f;
-         r.fBelow2Limit = r.fAbove1Limit = 0.05f;
+         r.dBelow1 = 10, r.dBelow2 = 20, r.dAbove1 = 60;
+         r.fBelow1Limit = 0.1f, r.fBelow2Limit = r.fAbove1Limit = 0.05f;
          r.bNotSatisfied[1] = r.bNotSatisfied[2] = r.bNotSatisfied[3] = 1;
          FillCalculationBlock(r);
      },
@@ -80,11 +67,7 @@ const ReportCase kReportCases[] = {
      "                Decision Error Limits\n"
      "            conc.        prob(error)     type\n"},
     {"Composite", kOneMean,
-     [](DQORecord& r) {
-         r.nDesign = kComposite;
-         r.nAliquots = 4;
-         r.dSDRatio = 0.5;
-     },
+     [](DQORecord& r) { r.nDesign = kComposite, r.nAliquots = 4, r.dSDRatio = 0.5; },
      "For the Sampling Design of:  Composite Sampling\n"
      "Number of Samples: 13\n"
      "Number of Aliquots within Composite: 4\n\n"
@@ -93,8 +76,8 @@ const ReportCase kReportCases[] = {
      "Ratio of Measurement SD to Total SD:  0.50\n\n"},
     {"StratifiedProportion", kOneProportion,
      [](DQORecord& r) {
-         SetStratum(r, 0, 12, 0.6, 0.25);
-         SetStratum(r, 1, 7, 0.4, 0.4);
+         SetStrata(r, {0.25, 0.4}, {0.6, 0.4});
+         r.nStratumSamples[0] = 12, r.nStratumSamples[1] = 7;
      },
      "For the Sampling Design of:  Stratified Sampling\n"
      "Number of Samples: 13\n"

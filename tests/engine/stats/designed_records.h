@@ -5,6 +5,11 @@
 
 #include "tests/support/records.h"
 
+// Short names for the tables of the statistics tests.
+constexpr int kMean = kOneMean, kProp = kOneProportion, kTwoProp = kTwoProportion;
+constexpr int kSR = kSimpleRandom, kComp = kComposite, kStrat = kStratified;
+constexpr int kAtMost = kBaselineAtMost, kAtLeast = kBaselineAtLeast;
+
 // Strata with these standard deviations (or proportions) and weights.
 inline void SetStrata(DQORecord& rec, std::initializer_list<double> values,
                       std::initializer_list<double> weights)

@@ -11,9 +11,7 @@ namespace {
 
 struct LimitCase {
     const char* name;
-    int parameter;
-    int design;
-    int baseline;
+    int parameter, design, baseline;
     int row; // the one additional row in force
     double point;
     float limit;
@@ -26,10 +24,9 @@ TEST_P(AdditionalLimitTest, FlagsOnlyTheRowThatIsNotMet)
 {
     const LimitCase& c = GetParam();
     DQORecord rec = DesignedRecord(c.parameter, c.design, c.baseline);
-    double* points[kErrorRows] = {&rec.dBelow1, &rec.dBelow2, nullptr,
-                                  nullptr,      &rec.dAbove1, &rec.dAbove2};
-    float* limits[kErrorRows] = {&rec.fBelow1Limit, &rec.fBelow2Limit, nullptr,
-                                 nullptr,           &rec.fAbove1Limit, &rec.fAbove2Limit};
+    double* points[kErrorRows] = {&rec.dBelow1, &rec.dBelow2, 0, 0, &rec.dAbove1, &rec.dAbove2};
+    float* limits[kErrorRows] = {&rec.fBelow1Limit, &rec.fBelow2Limit, 0, 0,
+                                 &rec.fAbove1Limit, &rec.fAbove2Limit};
     *points[c.row] = c.point;
     *limits[c.row] = c.limit;
     FillCalculationBlock(rec);
@@ -46,46 +43,40 @@ TEST_P(AdditionalLimitTest, FlagsOnlyTheRowThatIsNotMet)
 // 11 + 21; proportion 76 (0.5-0.75), strata 35 + 34; two-sample mean 91 (0-5),
 // two-sample proportion 33 (0-0.5). With Ho >= the gray region lies below the
 // action level. Sizes and rates a row needs were worked out by hand from the
-// closed formulas of the checks.
-constexpr int kSR = kSimpleRandom;
-constexpr int kAtMost = kBaselineAtMost;
-constexpr int kAtLeast = kBaselineAtLeast;
-
+// closed formulas of the checks. False rejection (Fr) rows compare the size
+// the limit needs with the design's, false acceptance (Fa) rows the rate at
+// the point with the limit, with a tolerance of 0.001; strata each on its own.
 const LimitCase kLimits[] = {
-    // False rejection rows: the size the limit needs against the design's.
-    {"MeanFrMet", kOneMean, kSR, kAtMost, kRowBelow1, 20, 0.01f, 0},       // needs 5
-    {"MeanFrNotMet", kOneMean, kSR, kAtMost, kRowBelow2, 45, 0.001f, 1},   // needs 14
-    {"MeanFrAtLeast", kOneMean, kSR, kAtLeast, kRowAbove1, 55, 0.001f, 1}, // needs 14
-    // False acceptance rows: the rate at the point, 0.0228035, against the
-    // limit with a tolerance of 0.001.
-    {"MeanFaWithinTolerance", kOneMean, kSR, kAtMost, kRowAbove1, 70, 0.0219035f, 0},
-    {"MeanFaBeyondTolerance", kOneMean, kSR, kAtMost, kRowAbove1, 70, 0.0217035f, 1},
-    {"MeanFaAtLeast", kOneMean, kSR, kAtLeast, kRowBelow2, 20, 0.01f, 0},     // rate 1.6e-5
-    {"CompositeFr", kOneMean, kComposite, kAtMost, kRowBelow1, 40, 0.01f, 0}, // needs 5 of 7
-    {"CompositeFa", kOneMean, kComposite, kAtMost, kRowAbove1, 70, 0.01f, 0}, // rate 0.0067
-    // Strata: each stratum's need against its own size.
-    {"StrataFrMet", kOneMean, kStratified, kAtMost, kRowBelow1, 47, 0.002f, 0},
-    {"StrataFrNotMet", kOneMean, kStratified, kAtMost, kRowBelow2, 49, 0.005f, 1}, // 22 > 21
-    {"StrataFaMet", kOneMean, kStratified, kAtMost, kRowAbove1, 70, 0.081f, 0},    // rate 0.081347
-    {"StrataFaNotMet", kOneMean, kStratified, kAtMost, kRowAbove2, 70, 0.08f, 1},
-    {"PropFrMet", kOneProportion, kSR, kAtMost, kRowBelow1, 0.3, 0.01f, 0},      // needs 22
-    {"PropFrNotMet", kOneProportion, kSR, kAtMost, kRowBelow2, 0.48, 0.001f, 1}, // needs 90
-    {"PropFaNotMet", kOneProportion, kSR, kAtMost, kRowAbove1, 0.7, 0.01f, 1},   // rate 0.0717
-    {"PropFaMet", kOneProportion, kSR, kAtMost, kRowAbove2, 0.95, 0.01f, 0},
-    {"PropFaAtLeast", kOneProportion, kSR, kAtLeast, kRowBelow2, 0.3, 0.01f, 1},
-    {"PropStrataFrMet", kOneProportion, kStratified, kAtMost, kRowBelow1, 0.47, 0.002f, 0},
-    {"PropStrataFrNotMet", kOneProportion, kStratified, kAtMost, kRowBelow2, 0.45, 0.0005f,
-     1}, // 36 > 35
-    {"PropStrataFaMet", kOneProportion, kStratified, kAtMost, kRowAbove1, 0.7, 0.081f, 0},
-    {"PropStrataFaNotMet", kOneProportion, kStratified, kAtMost, kRowAbove2, 0.7, 0.08f, 1},
-    {"TwoMeanFrMet", kTwoMean, kSR, kAtMost, kRowBelow1, -10, 0.01f, 0},             // needs 12
-    {"TwoMeanFrNotMet", kTwoMean, kSR, kAtMost, kRowBelow2, -1, 0.0001f, 1},         // needs 109
-    {"TwoMeanFaNotMet", kTwoMean, kSR, kAtMost, kRowAbove1, 4, 0.01f, 1},            // needs 142
-    {"TwoMeanFaMet", kTwoMean, kSR, kAtMost, kRowAbove2, 15, 0.01f, 0},              // needs 12
-    {"TwoMeanFaAtLeast", kTwoMean, kSR, kAtLeast, kRowBelow2, -4, 0.01f, 1},         // needs 142
-    {"TwoPropFrMet", kTwoProportion, kSR, kAtMost, kRowBelow1, -0.5, 0.01f, 0},      // needs 9
-    {"TwoPropFaNotMet", kTwoProportion, kSR, kAtMost, kRowAbove1, 0.45, 0.01f, 1},   // needs 41
-    {"TwoPropFrAtLeast", kTwoProportion, kSR, kAtLeast, kRowAbove1, 0.1, 0.001f, 0}, // needs 31
+    {"MeanFrMet", kMean, kSR, kAtMost, kRowBelow1, 20, 0.01f, 0},       // needs 5
+    {"MeanFrNotMet", kMean, kSR, kAtMost, kRowBelow2, 45, 0.001f, 1},   // needs 14
+    {"MeanFrAtLeast", kMean, kSR, kAtLeast, kRowAbove1, 55, 0.001f, 1}, // needs 14
+    // The rate at 70 is 0.0228035.
+    {"MeanFaWithinTolerance", kMean, kSR, kAtMost, kRowAbove1, 70, 0.0219035f, 0},
+    {"MeanFaBeyondTolerance", kMean, kSR, kAtMost, kRowAbove1, 70, 0.0217035f, 1},
+    {"MeanFaAtLeast", kMean, kSR, kAtLeast, kRowBelow2, 20, 0.01f, 0}, // rate 1.6e-5
+    {"CompositeFr", kMean, kComp, kAtMost, kRowBelow1, 40, 0.01f, 0},  // needs 5 of 7
+    {"CompositeFa", kMean, kComp, kAtMost, kRowAbove1, 70, 0.01f, 0},  // rate 0.0067
+    {"StrataFrMet", kMean, kStrat, kAtMost, kRowBelow1, 47, 0.002f, 0},
+    {"StrataFrNotMet", kMean, kStrat, kAtMost, kRowBelow2, 49, 0.005f, 1}, // 22 > 21
+    {"StrataFaMet", kMean, kStrat, kAtMost, kRowAbove1, 70, 0.081f, 0},    // rate 0.081347
+    {"StrataFaNotMet", kMean, kStrat, kAtMost, kRowAbove2, 70, 0.08f, 1},
+    {"PropFrMet", kProp, kSR, kAtMost, kRowBelow1, 0.3, 0.01f, 0},      // needs 22
+    {"PropFrNotMet", kProp, kSR, kAtMost, kRowBelow2, 0.48, 0.001f, 1}, // needs 90
+    {"PropFaNotMet", kProp, kSR, kAtMost, kRowAbove1, 0.7, 0.01f, 1},   // rate 0.0717
+    {"PropFaMet", kProp, kSR, kAtMost, kRowAbove2, 0.95, 0.01f, 0},
+    {"PropFaAtLeast", kProp, kSR, kAtLeast, kRowBelow2, 0.3, 0.01f, 1},
+    {"PropStrataFrMet", kProp, kStrat, kAtMost, kRowBelow1, 0.47, 0.002f, 0},
+    {"PropStrataFrNotMet", kProp, kStrat, kAtMost, kRowBelow2, 0.45, 0.0005f, 1}, // 36 > 35
+    {"PropStrataFaMet", kProp, kStrat, kAtMost, kRowAbove1, 0.7, 0.081f, 0},
+    {"PropStrataFaNotMet", kProp, kStrat, kAtMost, kRowAbove2, 0.7, 0.08f, 1},
+    {"TwoMeanFrMet", kTwoMean, kSR, kAtMost, kRowBelow1, -10, 0.01f, 0},       // needs 12
+    {"TwoMeanFrNotMet", kTwoMean, kSR, kAtMost, kRowBelow2, -1, 0.0001f, 1},   // needs 109
+    {"TwoMeanFaNotMet", kTwoMean, kSR, kAtMost, kRowAbove1, 4, 0.01f, 1},      // needs 142
+    {"TwoMeanFaMet", kTwoMean, kSR, kAtMost, kRowAbove2, 15, 0.01f, 0},        // needs 12
+    {"TwoMeanFaAtLeast", kTwoMean, kSR, kAtLeast, kRowBelow2, -4, 0.01f, 1},   // needs 142
+    {"TwoPropFrMet", kTwoProp, kSR, kAtMost, kRowBelow1, -0.5, 0.01f, 0},      // needs 9
+    {"TwoPropFaNotMet", kTwoProp, kSR, kAtMost, kRowAbove1, 0.45, 0.01f, 1},   // needs 41
+    {"TwoPropFrAtLeast", kTwoProp, kSR, kAtLeast, kRowAbove1, 0.1, 0.001f, 0}, // needs 31
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, AdditionalLimitTest, ::testing::ValuesIn(kLimits),
