@@ -17,6 +17,14 @@ class Messages;
 // Check* the screen's OK processing (the message of the first failing check,
 // "" when all pass), Click* a radio handler after the controls were copied.
 
+// --- Gray region ------------------------------------------------------------
+
+// What the wizard's parameter screens say beside the other bound of the gray
+// region for a baseline: "Upper Bound:" or "Lower Bound:", and why the bound
+// lies on that side. "" when no baseline is chosen.
+const char* OtherBoundLabel(int baseline);
+const char* GrayRegionExplanation(int baseline);
+
 // --- Mean inputs ------------------------------------------------------------
 
 // The members the two wizard mean screens share.
