@@ -108,6 +108,13 @@ using Stratum = StratumInputs;
 constexpr Screen<CheckMeanStratum> MeanStratum{};
 constexpr Screen<CheckPropStratum> PropStratum{};
 
+// "For Ho: mean <= Action Level, ..." and the relation that must hold.
+std::string Relation(const char* ho, const char* relation)
+{
+    return std::string("For Ho: ") + ho +
+           " Action Level, the following relationship must be satisfied:\n\n    " + relation;
+}
+
 const std::string kSumPrefix = "ERROR: Sum of stratum weights must be <= 1.0.\n"
                                "\tAccumulated Weights of previous strata: ";
 
@@ -149,31 +156,29 @@ const MessageRow kRows[] = {
      "The Minimum value must be less than the Maximum value.",
      {OneMean(SD(10, 5, 7, 8, kAtMost, 10))}},
     {"OneMeanAtMost",
-     "For Ho: mean <= Action Level, the following relationship must be satisfied:\n\n"
-     "    Minimum(0) < Action Level < Upper Bound of Gray Region < Maximum(10)",
+     Relation("mean <=", "Minimum(0) < Action Level < Upper Bound of Gray Region < Maximum(10)"),
      {OneMean(SD(0, 10, 0, 5, kAtMost, 10)), OneMean(SD(0, 10, 5, 10, kAtMost, 0)),
       ModifyMean(kOneMean, SD(0, 10, 0, 5, kAtMost, 10))}},
     {"OneMeanAtLeast",
-     "For Ho: mean >= Action Level, the following relationship must be satisfied:\n\n"
-     "    Minimum(0) < Lower Bound of Gray Region < Action Level < Maximum(100)",
+     Relation("mean >=", "Minimum(0) < Lower Bound of Gray Region < Action Level < Maximum(100)"),
      {OneMean(SD(0, 100, 50, 60, kAtLeast, 10)), OneMean(SD(0, 100, 50, 75, -1, 10)),
       ModifyMean(kOneMean, SD(0, 100, 50, 60, kAtLeast, 10))}},
     // No minimum/maximum check of its own: the relation catches it first.
     {"TwoMeanAtMost",
-     "For Ho: mean1-mean2 <= Action Level, the following relationship must be satisfied:\n\n"
-     "    Minimum(10) < Action Level(0) < Upper Bound of Gray Region( 5) < Maximum(5)",
+     Relation("mean1-mean2 <=",
+              "Minimum(10) < Action Level(0) < Upper Bound of Gray Region( 5) < Maximum(5)"),
      {TwoMean(SD(10, 5, 0, 5, kAtMost, 0))}},
     {"TwoMeanAtLeast",
-     "For Ho: mean >= Action Level, the following relationship must be satisfied:\n\n"
-     "    Minimum(-10) < Lower Bound of Gray Region(5) < Action Level(0) < Maximum(10)",
+     Relation("mean >=",
+              "Minimum(-10) < Lower Bound of Gray Region(5) < Action Level(0) < Maximum(10)"),
      {TwoMean(SD(-10, 10, 0, 5, kAtLeast, 1))}},
     {"ModifyTwoMeanAtLeast",
-     "For Ho: mean1-mean2 >= Action Level, the following relationship must be satisfied:\n\n"
-     "    Minimum(-20) < Lower Bound of Gray Region < Action Level <= Maximum(20)",
+     Relation("mean1-mean2 >=",
+              "Minimum(-20) < Lower Bound of Gray Region < Action Level <= Maximum(20)"),
      {ModifyMean(kTwoMean, SD(-20, 20, 30, -1.25, kAtLeast, 1))}},
     {"ModifyTwoMeanAtMost",
-     "For Ho: mean1-mean2 <= Action Level, the following relationship must be satisfied:\n\n"
-     "    Minimum(0) <= Action Level < Upper Bound of Gray Region < Maximum(10)",
+     Relation("mean1-mean2 <=",
+              "Minimum(0) <= Action Level < Upper Bound of Gray Region < Maximum(10)"),
      {ModifyMean(kTwoMean, SD(0, 10, 5, 3, kAtMost, 0))}},
     // In coefficient mode both the coefficient and the deviation it gives
     // must be positive.
@@ -186,30 +191,24 @@ const MessageRow kRows[] = {
       OneMean(SD(0, 100, 50, 75, kAtMost, 1e155)), OneMean(SD(0, 100, 50, 75, kAtMost, 1e-160)),
       OneMean(CV(0, 100, 50, 75, kAtMost, 1e308)), TwoMean(SD(0, 10, 0, 5, kAtMost, 1e-200))}},
     {"OnePropAtMost",
-     "For Ho: proportion <= Action Level, the following relationship must be satisfied:\n\n"
-     "    0.00 < Action Level < Upper Bound of Gray Region < 1.00",
+     Relation("proportion <=", "0.00 < Action Level < Upper Bound of Gray Region < 1.00"),
      {OneProp(kAtMost, 0.5, 1.0), OneProp(kAtMost, 0.5, 0.4), OneProp(kAtMost, 0.0, 0.5),
       ModifyProp(kOneProportion, kAtMost, 0.5, 1.0)}},
     {"OnePropAtLeast",
-     "For Ho: proportion >= Action Level, the following relationship must be satisfied:\n\n"
-     "    0.00 < Lower Bound of Gray Region < Action Level < 1.00",
+     Relation("proportion >=", "0.00 < Lower Bound of Gray Region < Action Level < 1.00"),
      {OneProp(kAtLeast, 0.5, 0.0), OneProp(kAtLeast, 0.5, 0.6), OneProp(kAtLeast, 1.0, 0.5),
       OneProp(-1, 0.5, 0.75), ModifyProp(kOneProportion, kAtLeast, 0.5, 0.6)}},
     {"TwoPropAtMost",
-     "For Ho: prop1-prop2 <= Action Level, the following relationship must be satisfied:\n\n"
-     "    0.00 < Upper Bound of Gray Region(1) < 1.00",
+     Relation("prop1-prop2 <=", "0.00 < Upper Bound of Gray Region(1) < 1.00"),
      {TwoProp(kAtMost, 1.0)}},
     {"TwoPropAtLeast",
-     "For Ho: prop1-prop2 >= Action Level, the following relationship must be satisfied:\n\n"
-     "    -1.00 < Lower Bound of Gray Region(-1) < 0.00",
+     Relation("prop1-prop2 >=", "-1.00 < Lower Bound of Gray Region(-1) < 0.00"),
      {TwoProp(kAtLeast, -1.0)}},
     {"ModifyTwoPropAtMost",
-     "For Ho: prop1-prop2 <= Action Level, the following relationship must be satisfied:\n\n"
-     "    0.00 < Upper Bound of Gray Region < 1.00",
+     Relation("prop1-prop2 <=", "0.00 < Upper Bound of Gray Region < 1.00"),
      {ModifyProp(kTwoProportion, kAtMost, 0.0, 1.0)}},
     {"ModifyTwoPropAtLeast",
-     "For Ho: prop1-prop2 >= Action Level, the following relationship must be satisfied:\n\n"
-     "    -1.00 < Lower Bound of Gray Region < 0.00",
+     Relation("prop1-prop2 >=", "-1.00 < Lower Bound of Gray Region < 0.00"),
      {ModifyProp(kTwoProportion, kAtLeast, 0.0, -1.0)}},
     {"Costs",
      "Laboratory and Field costs cannot be less than zero.",

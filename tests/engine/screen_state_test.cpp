@@ -130,10 +130,9 @@ const Case kInputScreens[] = {
          ClickOnePropBaseline(s, kBaselineAtLeast);
          StoreOnePropScreen(s, rec);
          s.m_strOtherBound = "0.3";
-         return t << rec.dMaximum << rec.dLowerBound << rec.dUpperBound
-                  << From(CheckOnePropScreen(s), "0.00");
+         return t << rec.dLowerBound << rec.dUpperBound << From(CheckOnePropScreen(s), "0.00");
      },
-     {"0.5", "0.75", "0.6", "1", "0.1", "0.2",
+     {"0.5", "0.75", "0.6", "0.1", "0.2",
       "0.00 < Lower Bound of Gray Region < Action Level < 1.00"}},
     // A click keeps the size of the bound typed so far.
     {"TwoProportions",
@@ -164,22 +163,26 @@ const Case kInputScreens[] = {
          StoreModifyPropScreen(s, rec);
          t << CheckModifyPropScreen(s, rec) << rec.dActionLevel << rec.dUpperBound;
          FillModifyPropScreen(s, one);
-         t << s.m_strActionLevelLabel << s.m_strActionLevel;
-         s.m_strActionLevel = "0.3", s.m_strBound = "0.4";
-         StoreModifyPropScreen(s, one);
-         return t << one.dActionLevel << one.dLowerBound << one.dUpperBound;
+         return t << s.m_strActionLevelLabel << s.m_strActionLevel;
      },
      {"-1.00", "prop1-prop2 <= 0.000", "Action Level (AL):         0.00 (fixed)", "0.500", "", "0",
-      "0.15", "Action Level (AL):", "0.500", "0.3", "0.3", "0.4"}},
+      "0.15", "Action Level (AL):", "0.500"}},
+    // Points of proportions with three decimals, limits as "%g"; an entry
+    // whose limit is not a valid one stays empty.
     {"CostsAndLimits",
      [] {
-         DQORecord rec;
+         DQORecord rec = Chosen(kOneProportion);
+         rec.dLowerBound = 0.5, rec.dBelow1 = 0.1234, rec.fBelow1Limit = 0.05f;
+         rec.dAbove2 = 0.9, rec.fAbove2Limit = 0.6f;
          CostsScreen costs;
          FillCostsScreen(costs, rec);
          ErrorLimitsScreen limits;
          FillErrorLimitsScreen(limits, rec);
-         Texts t{costs.m_strLabCost, costs.m_strFieldCost, limits.m_strLowerBound,
-                 limits.m_strLimitAtUpper};
+         AdditionalLimitsScreen s;
+         FillAdditionalLimitsScreen(s, rec);
+         Texts t{costs.m_strLabCost,       costs.m_strFieldCost, limits.m_strLowerBound,
+                 limits.m_strLimitAtUpper, s.m_strUpperBound,    s.m_strBelow1,
+                 s.m_strBelow1Limit,       s.m_strAbove2,        s.m_strAbove2Limit};
          costs = {"12.345", "abc", 1, 0};
          limits.m_strLimitAtLower = "0.05";
          StoreCostsScreen(costs, rec);
@@ -189,23 +192,8 @@ const Case kInputScreens[] = {
          return t << From(CheckCostsScreen(costs), "cannot")
                   << From(CheckErrorLimitsScreen(limits), "0 <");
      },
-     {"1000.00", "50.00", "(50):", "0.01", "12.345", "0", "1", "0.05", "cannot be less than zero.",
-      "0 < Error Limit <= 0.5"}},
-    // Points of proportions with three decimals, limits as "%g"; an entry
-    // whose limit is not a valid one stays empty.
-    {"AdditionalLimitsFilled",
-     [] {
-         DQORecord rec = Chosen(kOneProportion);
-         rec.dLowerBound = 0.5, rec.dBelow1 = 0.1234, rec.fBelow1Limit = 0.05f;
-         rec.dAbove2 = 0.9, rec.fAbove2Limit = 0.6f;
-         ErrorLimitsScreen limits;
-         FillErrorLimitsScreen(limits, rec);
-         AdditionalLimitsScreen s;
-         FillAdditionalLimitsScreen(s, rec);
-         return Texts{limits.m_strLowerBound, s.m_strUpperBound, s.m_strBelow1,
-                      s.m_strBelow1Limit,     s.m_strAbove2,     s.m_strAbove2Limit};
-     },
-     {"(0.500):", "0.750", "0.123", "0.05", "", ""}},
+     {"1000.00", "50.00", "(0.500):", "0.01", "0.750", "0.123", "0.05", "", "", "12.345", "0", "1",
+      "0.05", "cannot be less than zero.", "0 < Error Limit <= 0.5"}},
     // A single entry below ends next to the lower bound, above next to the
     // upper one; a limit without its point is no entry; pairs come in order.
     // Entries count 2 and 1 below, 1 and 2 above.

@@ -1,9 +1,6 @@
 #include "ui/graph/bitmap_writer.h"
 
-#include <QDir>
-#include <QFile>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -15,8 +12,7 @@
 
 namespace {
 
-const QRgb kWhite = qRgb(255, 255, 255);
-const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kWhite = qRgb(255, 255, 255), kBlack = qRgb(0, 0, 0);
 
 // A 37 x 5 image, white but for its bottom-left and top-right pixels, made
 // with the given colour table.
@@ -61,10 +57,10 @@ TEST(MonochromeRenderTest, EveryPixelNotWhiteInCopyModeIsBlack)
     ComputeAnalysisPass(rec, messages);
     CGraph graph = CGraph::PerformanceCurve();
     const QSize size(640, 480);
-
     const QImage mono = RenderGraphMonochrome(graph, &rec, size);
     EXPECT_EQ(graph.CopyMode(), 0); // the view's own drawing fills the gray region again
     ASSERT_EQ(mono.size(), size);
+    // Nothing to draw on.
     EXPECT_TRUE(RenderGraphMonochrome(graph, &rec, QSize(0, 480)).isNull());
 
     graph.SetCopyMode(1);
@@ -80,24 +76,6 @@ TEST(MonochromeRenderTest, EveryPixelNotWhiteInCopyModeIsBlack)
             black += expected == kBlack;
         }
     EXPECT_GT(black, 1000);
-}
-
-TEST(BitmapFileTest, ReplacesAnExistingFileAndLeavesNoFileOnFailure)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("graph.bmp");
-    QImage larger(640, 480, QImage::Format_Mono);
-    larger.fill(0);
-    ASSERT_TRUE(WriteBitmapFile(larger, path));
-    const QImage image = Pattern({kBlack, kWhite});
-    ASSERT_TRUE(WriteBitmapFile(image, path));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), EncodeMonoBitmap(image));
-
-    EXPECT_FALSE(WriteBitmapFile(image, dir.filePath("missing/graph.bmp")));
-    EXPECT_FALSE(WriteBitmapFile(QImage(), dir.filePath("empty.bmp")));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"graph.bmp"});
 }
 
 } // namespace

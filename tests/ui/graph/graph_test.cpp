@@ -26,25 +26,34 @@
 
 namespace {
 
-constexpr int kWidth = 640;
-constexpr int kHeight = 480;
+constexpr int kWidth = 640, kHeight = 480;
 
+// An analysis drawn on the screen (copies and the printed page are the
+// view's), with texts it must show among others, separated by "|".
 struct GraphCase {
     const char* name;
-    int parameter;
-    int baseline;
-    int design;
+    int parameter, baseline, design;
+    const char* shown;
 };
 
 const GraphCase kCases[] = {
-    {"MeanComposite", kOneMean, kBaselineAtMost, kComposite},
-    {"MeanStratifiedAtLeast", kOneMean, kBaselineAtLeast, kStratified},
-    {"Proportion", kOneProportion, kBaselineAtMost, kSimpleRandom},
-    {"ProportionAtLeast", kOneProportion, kBaselineAtLeast, kSimpleRandom},
-    {"TwoMean", kTwoMean, kBaselineAtMost, kSimpleRandom},
-    {"TwoMeanAtLeast", kTwoMean, kBaselineAtLeast, kSimpleRandom},
-    {"TwoProportion", kTwoProportion, kBaselineAtMost, kSimpleRandom},
-    {"TwoProportionAtLeast", kTwoProportion, kBaselineAtLeast, kSimpleRandom},
+    {"Mean", kOneMean, kBaselineAtMost, kSimpleRandom,
+     "True Mean Concentration|mean is greater than the action level|concentration prob(E) type|"
+     "Action Level = 50.000|Cost = $13650.00|Sample Size = 13|"
+     "50.000             0.010      FR |75.000             0.010      FA "},
+    {"MeanComposite", kOneMean, kBaselineAtMost, kComposite, ""},
+    {"MeanStratifiedAtLeast", kOneMean, kBaselineAtLeast, kStratified, ""},
+    {"Proportion", kOneProportion, kBaselineAtMost, kSimpleRandom,
+     "True Proportion|proportion is greater than the action level|proportion    prob(E) type"},
+    {"ProportionAtLeast", kOneProportion, kBaselineAtLeast, kSimpleRandom, ""},
+    {"TwoMean", kTwoMean, kBaselineAtMost, kSimpleRandom,
+     "True Difference in Mean Concentration|Probability of deciding that the true mean|"
+     "difference is greater than the action level|concentration prob(E) type"},
+    {"TwoMeanAtLeast", kTwoMean, kBaselineAtLeast, kSimpleRandom, ""},
+    {"TwoProportion", kTwoProportion, kBaselineAtMost, kSimpleRandom,
+     "True Difference in Proportions|Probability of deciding that the true prop.|"
+     "difference is greater than the action level|proportion    prob(E) type|-1.0|-0.8|0.0|1.0"},
+    {"TwoProportionAtLeast", kTwoProportion, kBaselineAtLeast, kSimpleRandom, ""},
 };
 
 DQORecord Analysed(DQORecord rec)
@@ -55,15 +64,12 @@ DQORecord Analysed(DQORecord rec)
     return rec;
 }
 
+// Composites of 4 aliquots; three strata.
 DQORecord Analysed(const GraphCase& c)
 {
     DQORecord rec = StartingRecord(c.parameter, c.baseline);
-    rec.nDesign = c.design;
-    rec.dSDRatio = 0.5;
-    rec.nAliquots = 4;
-    const double deviations[] = {10, 16.67, 25};
-    const double weights[] = {0.5, 0.3, 0.2};
-    rec.nStrata = 3;
+    rec.nDesign = c.design, rec.dSDRatio = 0.5, rec.nAliquots = 4, rec.nStrata = 3;
+    const double deviations[] = {10, 16.67, 25}, weights[] = {0.5, 0.3, 0.2};
     std::copy_n(deviations, 3, rec.dStratumValue);
     std::copy_n(weights, 3, rec.dStratumWeight);
     return Analysed(rec);
@@ -116,37 +122,6 @@ int Last(const std::vector<int>& counts)
     const auto last = std::find_if(counts.rbegin(), counts.rend(), [](int n) { return n > 0; });
     return static_cast<int>(counts.rend() - last) - 1;
 }
-
-// On the screen; copies and the printed page are the view's.
-class GraphPixelTest : public ::testing::TestWithParam<GraphCase> {};
-
-TEST_P(GraphPixelTest, AxesGrayRegionActionLevelAndCurve)
-{
-    const DQORecord rec = Analysed(GetParam());
-    const QImage image = Render(&rec);
-    // The axes as drawn: the y axis is the fullest column, the x axis the
-    // fullest row, unbroken (but where the curve lies on it) up to the right
-    // end of the plot.
-    const int bottom = Fullest(Profile(image, Blue, false));
-    const int left = Fullest(Profile(image, Blue));
-    int right = left;
-    while (right + 1 < kWidth &&
-           (Blue(image.pixel(right + 1, bottom)) || Green(image.pixel(right + 1, bottom))))
-        ++right;
-    const auto at = [&](double position) { return left + int((right - left) * position); };
-    // A band of the gray region above the x axis, clear of the region's edges.
-    const double* bounds = rec.plotSpec.dVLinePos;
-    const QRect band(QPoint(at(bounds[0]) + 4, bottom - 40), QPoint(at(bounds[1]) - 4, bottom - 4));
-    EXPECT_GT(Count(image.copy(band), RegionGray), band.width() * band.height() * 9 / 10);
-    // The action level is the upper bound for "at least", the lower one otherwise.
-    const int action = rec.nBaseline == kBaselineAtLeast ? 1 : 0;
-    EXPECT_NEAR(Fullest(Profile(image, Red)), at(bounds[action]), 2);
-    EXPECT_GT(Count(image, Green), (right - left) / 2);
-    EXPECT_NEAR(Last(Profile(image, Green)), right, 2);
-}
-
-INSTANTIATE_TEST_SUITE_P(Analyses, GraphPixelTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return info.param.name; });
 
 // ---- Texts ----
 
@@ -208,31 +183,35 @@ QStringList Matching(const std::vector<DrawnText>& texts, const char* pattern)
     return found;
 }
 
-TEST(GraphTextTest, StartingAnalysesShowTheirLabelsAndWorkedValues)
+// On the screen; copies and the printed page are the view's.
+class GraphCaseTest : public ::testing::TestWithParam<GraphCase> {
+protected:
+    DQORecord rec = Analysed(GetParam());
+    std::vector<DrawnText> texts = Texts(&rec);
+};
+
+TEST_P(GraphCaseTest, AxesGrayRegionActionLevelAndCurve)
 {
-    const std::pair<int, QStringList> cases[] = {
-        {kOneMean,
-         {"True Mean Concentration", "mean is greater than the action level",
-          "concentration prob(E) type", "Action Level = 50.000", "Cost = $13650.00",
-          "Sample Size = 13", "50.000             0.010      FR ",
-          "75.000             0.010      FA "}},
-        {kOneProportion,
-         {"True Proportion", "proportion is greater than the action level",
-          "proportion    prob(E) type"}},
-        {kTwoMean,
-         {"True Difference in Mean Concentration", "Probability of deciding that the true mean",
-          "difference is greater than the action level", "concentration prob(E) type"}},
-        {kTwoProportion,
-         {"True Difference in Proportions", "Probability of deciding that the true prop.",
-          "difference is greater than the action level", "proportion    prob(E) type", "-1.0",
-          "-0.8", "0.0", "1.0"}},
-    };
-    for (const auto& [parameter, expected] : cases) {
-        const DQORecord rec = Analysed(StartingRecord(parameter));
-        const auto texts = Texts(&rec);
-        for (const QString& text : expected)
-            EXPECT_NE(Find(texts, text), nullptr) << text.toStdString();
-    }
+    const QImage image = Render(&rec);
+    // The axes as drawn: the y axis is the fullest column, the x axis the
+    // fullest row, unbroken (but where the curve lies on it) up to the right
+    // end of the plot.
+    const int bottom = Fullest(Profile(image, Blue, false));
+    const int left = Fullest(Profile(image, Blue));
+    int right = left;
+    while (right + 1 < kWidth &&
+           (Blue(image.pixel(right + 1, bottom)) || Green(image.pixel(right + 1, bottom))))
+        ++right;
+    const auto at = [&](double position) { return left + int((right - left) * position); };
+    // A band of the gray region above the x axis, clear of the region's edges.
+    const double* bounds = rec.plotSpec.dVLinePos;
+    const QRect band(QPoint(at(bounds[0]) + 4, bottom - 40), QPoint(at(bounds[1]) - 4, bottom - 4));
+    EXPECT_GT(Count(image.copy(band), RegionGray), band.width() * band.height() * 9 / 10);
+    // The action level is the upper bound for "at least", the lower one otherwise.
+    const int action = rec.nBaseline == kBaselineAtLeast ? 1 : 0;
+    EXPECT_NEAR(Fullest(Profile(image, Red)), at(bounds[action]), 2);
+    EXPECT_GT(Count(image, Green), (right - left) / 2);
+    EXPECT_NEAR(Last(Profile(image, Green)), right, 2);
 }
 
 TEST(GraphTextTest, EachAdditionalRowCarriesItsOwnNotSatisfiedFlag)
@@ -257,21 +236,7 @@ TEST(GraphTextTest, EachAdditionalRowCarriesItsOwnNotSatisfiedFlag)
     EXPECT_EQ(Matching(Texts(&rec), "      F[AR] ").size(), 5);
 }
 
-TEST(GraphTextTest, ActionLevelLabelTurnsAtTheLeftEndOfThePlot)
-{
-    DQORecord rec = StartingRecord(kOneMean);
-    rec.dActionLevel = rec.dLowerBound = 0;
-    rec = Analysed(rec);
-    EXPECT_NE(Find(Texts(&rec), "<-- Action Level"), nullptr);
-}
-
-class GraphCaseTextTest : public ::testing::TestWithParam<GraphCase> {
-protected:
-    DQORecord rec = Analysed(GetParam());
-    std::vector<DrawnText> texts = Texts(&rec);
-};
-
-TEST_P(GraphCaseTextTest, RegionLabelsAndHypothesisFollowTheBaseline)
+TEST_P(GraphCaseTest, RegionLabelsAndHypothesisFollowTheBaseline)
 {
     const bool atLeast = rec.nBaseline == kBaselineAtLeast;
     const auto* fr = Find(texts, "FR");
@@ -294,8 +259,10 @@ TEST_P(GraphCaseTextTest, RegionLabelsAndHypothesisFollowTheBaseline)
     EXPECT_EQ(underscore->origin, drawn->origin + under);
 }
 
-TEST_P(GraphCaseTextTest, TextBlockEndsWithTheDesignMakeUp)
+TEST_P(GraphCaseTest, LabelsAndTheTextBlockWithTheDesignMakeUp)
 {
+    for (const QString& text : QString(GetParam().shown).split('|', Qt::SkipEmptyParts))
+        EXPECT_NE(Find(texts, text), nullptr) << text.toStdString();
     const char* const names[] = {"Simple Random Sampling", "Composite Sampling",
                                  "Stratified Sampling"};
     EXPECT_NE(Find(texts, names[rec.nDesign]), nullptr);
@@ -308,7 +275,7 @@ TEST_P(GraphCaseTextTest, TextBlockEndsWithTheDesignMakeUp)
     EXPECT_EQ(Matching(texts, "^\\("), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Analyses, GraphCaseTextTest, ::testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Analyses, GraphCaseTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return info.param.name; });
 
 TEST(GraphStandingTitleTest, DrawnAloneBeforeResults)
@@ -327,14 +294,9 @@ TEST(GraphBrokenTest, DrawingGoesOnToTheEndAndRestoresThePainter)
     DQORecord rec = Analysed(StartingRecord(kOneMean));
     std::fill_n(rec.plotSpec.dValues, 50, std::numeric_limits<double>::quiet_NaN());
     rec.plotSpec.dVLinePos[0] = std::numeric_limits<double>::infinity();
-    rec.plotSpec.dYMax = rec.plotSpec.dYMin;
-    rec.plotSpec.nPoints = 5000;
-    rec.plotSpec.nXTicks = -3;
-    rec.dErrorLimit[kRowLower] = 1e300;
-    rec.dMaximum = rec.dMinimum;
-    rec.nParameter = 7;
-    rec.nDesign = kStratified;
-    rec.nStrata = 9;
+    rec.plotSpec.dYMax = rec.plotSpec.dYMin, rec.plotSpec.nPoints = 5000, rec.plotSpec.nXTicks = -3;
+    rec.dErrorLimit[kRowLower] = 1e300, rec.dMaximum = rec.dMinimum;
+    rec.nParameter = 7, rec.nDesign = kStratified, rec.nStrata = 9;
     CGraph graph = CGraph::PerformanceCurve();
     QImage image(kWidth, kHeight, QImage::Format_ARGB32);
     QPainter painter(&image);

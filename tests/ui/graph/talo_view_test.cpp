@@ -22,18 +22,15 @@
 
 namespace {
 
-const QRgb kGrayRegion = qRgb(150, 150, 150);
-const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kGrayRegion = qRgb(150, 150, 150), kWhite = qRgb(255, 255, 255);
 
 TEST(InitialPlacementTest, CentresTheFrameOnTheDesktop)
 {
     // Lower than 600 pixels, the frame is 479 high instead of 539.
-    const std::pair<QSize, QRect> cases[] = {
-        {QSize(1024, 768), QRect(192, 114, 639, 539)},
-        {QSize(640, 480), QRect(0, 0, 639, 479)},
-        {QSize(800, 600), QRect(80, 30, 639, 539)},
-        {QSize(800, 599), QRect(80, 59, 639, 479)},
-    };
+    const std::pair<QSize, QRect> cases[] = {{QSize(1024, 768), QRect(192, 114, 639, 539)},
+                                             {QSize(640, 480), QRect(0, 0, 639, 479)},
+                                             {QSize(800, 600), QRect(80, 30, 639, 539)},
+                                             {QSize(800, 599), QRect(80, 59, 639, 479)}};
     for (const auto& [desktop, frame] : cases)
         EXPECT_EQ(InitialFrameRect(desktop), frame) << desktop.width() << "x" << desktop.height();
 }
@@ -83,7 +80,7 @@ TEST_F(TaloViewTest, CentreIsTheDesktopsAtStartAndTheWindowsAfterEachUpdate)
     m_doc.UpdateAllViews();
     const QRect frame = m_view.frameGeometry();
     EXPECT_EQ(QPoint(m_doc.m_nCentreX, m_doc.m_nCentreY),
-              QPoint(frame.left() + frame.width() / 2, frame.top() + frame.height() / 2));
+              frame.topLeft() + QPoint(frame.width() / 2, frame.height() / 2));
 }
 
 TEST_F(TaloViewTest, NewAnalysisBringsBackTheStandingTitle)
@@ -113,12 +110,16 @@ TEST_F(TaloViewTest, CopyIsBlackAndWhiteOfTheClientSizeWhileTheWindowKeepsTheGra
     EXPECT_GT(white, gray.size() * 95 / 100);
 }
 
-// A saved file holds the one-bit bitmap of the client size; a cancelled
-// prompt writes and says nothing; a failed write warns once naming the file.
+// A saved file holds the one-bit bitmap of the client size, also over a
+// longer file; a cancelled prompt writes and says nothing; a failed write
+// warns once naming the file and leaves no file.
 TEST_F(TaloViewTest, SaveGraphWritesTheBitmapOrSaysWhyNot)
 {
     const QString saved = m_dir.filePath("curve.bmp");
     const QString unwritable = m_dir.filePath("no-such-folder/curve.bmp");
+    QFile longer(saved);
+    ASSERT_TRUE(longer.open(QIODevice::WriteOnly) && longer.write(QByteArray(500000, 'x')));
+    longer.close();
     m_seams.fileNames = {QString(), unwritable, saved};
     for (int save = 0; save < 3; ++save)
         m_view.OnSaveGraph();
@@ -127,9 +128,9 @@ TEST_F(TaloViewTest, SaveGraphWritesTheBitmapOrSaysWhyNot)
     EXPECT_EQ(m_seams.requests[0].filters, "Bitmap Files (*.BMP);;All Files (*.*)");
     EXPECT_EQ(m_seams.requests[0].defaultSuffix, "bmp");
     ASSERT_EQ(m_seams.shown.size(), 1u);
-    EXPECT_EQ(m_seams.shown[0].title, QStringLiteral("TALO"));
+    EXPECT_EQ(std::make_pair(m_seams.shown[0].title, m_seams.shown[0].icon),
+              std::make_pair(QStringLiteral("TALO"), MessageIcon::Warning));
     EXPECT_TRUE(m_seams.shown[0].text.contains(QDir::toNativeSeparators(unwritable)));
-    EXPECT_EQ(m_seams.shown[0].icon, MessageIcon::Warning);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"curve.bmp"});
     QFile file(saved);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -7,13 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include <QApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -28,14 +25,12 @@
 namespace {
 
 const char* const kCheckMessage = "value must be > 0";
-const char* const kTerminateText = "Terminate DQO analysis?";
 
 template <typename T> T& Child(QWidget& parent, const char* name)
 {
-    T* child = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        throw std::runtime_error(std::string("no control named ") + name);
-    return *child;
+    if (T* child = parent.findChild<T*>(QString::fromLatin1(name)))
+        return *child;
+    throw std::runtime_error(std::string("no control named ") + name);
 }
 
 // A screen with one number field that must be greater than zero and all
@@ -54,12 +49,12 @@ public:
             ButtonRow({MakeBackButton(), MakeNextButton(), MakeSummaryButton(), MakeOkButton()}));
     }
 
-    std::string m_strValue;
-
     std::string CheckInputs() override
     {
         return ReadDouble(m_strValue) > 0 ? std::string() : std::string(kCheckMessage);
     }
+
+    std::string m_strValue;
 };
 
 // The end flags that are set: B(ack), N(ext), S(ummary), O(K).
@@ -74,11 +69,9 @@ void ExpectOneBox(const CScriptedSeams& seams, const QWidget* owner, const char*
 {
     ASSERT_EQ(seams.shown.size(), 1u);
     const CScriptedSeams::Shown& box = seams.shown.front();
-    EXPECT_EQ(box.owner, owner);
-    EXPECT_EQ(box.title, QString::fromLatin1(title));
-    EXPECT_EQ(box.text, QString::fromLatin1(text));
-    EXPECT_EQ(box.icon, icon);
-    EXPECT_EQ(box.buttons, buttons);
+    EXPECT_EQ(std::make_tuple(box.owner, box.title, box.text, box.icon, box.buttons),
+              std::make_tuple(owner, QString::fromLatin1(title), QString::fromLatin1(text), icon,
+                              buttons));
 }
 
 // A click on a button, a key sent to a control or (target nullptr) to the
@@ -88,9 +81,7 @@ struct Press {
     Qt::Key key = Qt::Key_unknown;
 };
 
-const Press kEnter{nullptr, Qt::Key_Return};
-const Press kEscape{nullptr, Qt::Key_Escape};
-const Press kCloseBox{nullptr};
+const Press kEnter{nullptr, Qt::Key_Return}, kEscape{nullptr, Qt::Key_Escape}, kCloseBox{nullptr};
 
 void Send(QDialog& dialog, const Press& press)
 {
@@ -106,8 +97,7 @@ void Send(QDialog& dialog, const Press& press)
 
 // A press refused by the checks, then one accepted, and the flags set after each.
 struct OkProcessingCase {
-    Press refused;
-    Press accepted;
+    Press refused, accepted;
     const char* flagsAfterRefusal;
     const char* flagsAtEnd;
 };
@@ -131,12 +121,13 @@ TEST_P(OkProcessingTest, RefusalKeepsScreenTextAndFlagAcceptanceCloses)
     CScriptedSeams seams;
     CValueDlg dialog(EscapeKey::RunChecks);
     seams.scripts.push_back([&](QDialog& d) {
-        Child<QLineEdit>(d, "valueEdit").setText("abc");
+        auto& edit = Child<QLineEdit>(d, "valueEdit");
+        edit.setText("abc");
         Send(d, c.refused);
         EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(Child<QLineEdit>(d, "valueEdit").text(), QStringLiteral("abc"));
+        EXPECT_EQ(edit.text(), QStringLiteral("abc"));
         EXPECT_EQ(SetFlags(dialog), c.flagsAfterRefusal);
-        Child<QLineEdit>(d, "valueEdit").setText("12abc");
+        edit.setText("12abc");
         Send(d, c.accepted);
     });
 
@@ -169,7 +160,7 @@ TEST(TaloDialog, CloseBoxAsksToTerminateAndEscapeClosesAtOnceKeepingTheMembers)
         EXPECT_EQ(seams.RunModal(dialog), kEndCancel);
         EXPECT_EQ(dialog.m_strValue, "7");
         EXPECT_EQ(seams.endStatuses, answer == kAnswerOk ? std::vector{1} : std::vector<int>{});
-        ExpectOneBox(seams, &dialog, "TALO", kTerminateText, MessageIcon::None,
+        ExpectOneBox(seams, &dialog, "TALO", "Terminate DQO analysis?", MessageIcon::None,
                      MessageButtons::OkCancel);
     }
 }
@@ -196,24 +187,18 @@ TEST(TaloDialog, OpensWithTheWholeWindowCentredAndClampedAtZero)
 
 TEST(ParameterSelection, ChosenParameterAndPopulationsGiveTheCode)
 {
-    const struct {
-        const char* parameter;
-        const char* populations;
-        int code;
-    } cases[] = {{"meanRadio", "onePopulationRadio", kOneMean},
-                 {"proportionRadio", "onePopulationRadio", kOneProportion},
-                 {"meanRadio", "twoPopulationsRadio", kTwoMean},
-                 {"proportionRadio", "twoPopulationsRadio", kTwoProportion}};
-    for (const auto& c : cases) {
+    const char* const parameters[] = {"meanRadio", "proportionRadio"};
+    const char* const populations[] = {"onePopulationRadio", "twoPopulationsRadio"};
+    for (const int code : {kOneMean, kOneProportion, kTwoMean, kTwoProportion}) {
         CScriptedSeams seams;
         CParameterSelectionDlg dialog;
-        seams.scripts.push_back([&c](QDialog& d) {
-            Child<QRadioButton>(d, c.parameter).click();
-            Child<QRadioButton>(d, c.populations).click();
+        seams.scripts.push_back([&](QDialog& d) {
+            Child<QRadioButton>(d, parameters[code % 2]).click();
+            Child<QRadioButton>(d, populations[code / 2]).click();
             Child<QPushButton>(d, "nextButton").click();
         });
         EXPECT_EQ(seams.RunModal(dialog), kEndOk);
-        EXPECT_EQ(ParameterCodeFromSelection(dialog.m_nParameter, dialog.m_nPopulations), c.code);
+        EXPECT_EQ(ParameterCodeFromSelection(dialog.m_nParameter, dialog.m_nPopulations), code);
     }
 }
 
@@ -221,14 +206,13 @@ TEST(ParameterSelection, ChosenParameterAndPopulationsGiveTheCode)
 // screen stays open behind the terminate prompt.
 template <typename Dialog> void ExpectEndings(std::initializer_list<std::pair<Press, int>> endings)
 {
-    int way = 0;
-    for (const auto& ending : endings) {
-        SCOPED_TRACE(testing::Message() << typeid(Dialog).name() << ", way " << way++);
+    for (const auto& [press, code] : endings) {
+        SCOPED_TRACE(testing::Message() << typeid(Dialog).name() << " " << code);
         CScriptedSeams seams;
         Dialog dialog;
-        seams.scripts.push_back([&ending](QDialog& d) { Send(d, ending.first); });
-        EXPECT_EQ(seams.RunModal(dialog), ending.second);
-        EXPECT_EQ(seams.shown.size(), ending.second == 0 ? 1u : 0u);
+        seams.scripts.push_back([&press = press](QDialog& d) { Send(d, press); });
+        EXPECT_EQ(seams.RunModal(dialog), code);
+        EXPECT_EQ(seams.shown.size(), code == 0 ? 1u : 0u);
     }
 }
 
@@ -243,36 +227,6 @@ TEST(Endings, EachScreenEndsAsPrescribed)
                                     {kCloseBox, kEndCancel}});
     ExpectEndings<CParameterSelectionDlg>(
         {{{"nextButton"}, kEndOk}, {kEnter, kEndOk}, {kEscape, kEndCancel}, {kCloseBox, 0}});
-}
-
-// The real modal loop and message box, without scripted seams.
-TEST(RealModalLoop, RefusedNextShowsAWarningBoxThenNextEndsExec)
-{
-    CValueDlg dialog;
-    // Ends every dialog still open, so that a broken test fails instead of hanging.
-    QTimer::singleShot(10000, &dialog, [] {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* open = qobject_cast<QDialog*>(widget); open && open->isVisible())
-                open->done(0);
-    });
-    QTimer::singleShot(0, &dialog, [&dialog] {
-        QTimer::singleShot(0, &dialog, [&dialog] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->windowTitle(), QStringLiteral("TALO - Input Validation Error"));
-            EXPECT_EQ(box->text(), QString::fromLatin1(kCheckMessage));
-            EXPECT_EQ(box->icon(), QMessageBox::Warning);
-            EXPECT_EQ(box->parentWidget(), &dialog);
-            box->button(QMessageBox::Ok)->click();
-            Child<QLineEdit>(dialog, "valueEdit").setText("9");
-            Child<QPushButton>(dialog, "nextButton").click();
-        });
-        // The empty field reads as 0 and is refused; returns once the box is answered.
-        Child<QPushButton>(dialog, "nextButton").click();
-    });
-
-    EXPECT_EQ(CPlatformSeams::Current().RunModal(dialog), kEndOk);
-    EXPECT_EQ(dialog.m_bNext, 1);
 }
 
 } // namespace
