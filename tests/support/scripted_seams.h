@@ -2,6 +2,8 @@
 
 #include <deque>
 #include <functional>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include <QDialog>
@@ -34,10 +36,16 @@ public:
 
     int RunModal(QDialog& dialog) override
     {
+        // A loop that shows a screen until a button closes it would show an
+        // unscripted one for ever; the test fails instead of hanging.
+        if (scripts.empty() && ++m_nUnscriptedInARow > kMaxUnscriptedInARow)
+            throw std::runtime_error("unscripted screen shown again and again: " +
+                                     dialog.windowTitle().toStdString());
         dialog.setResult(0);
         // Like exec(): the screen is shown, so its opening steps run.
         dialog.show();
         if (!scripts.empty()) {
+            m_nUnscriptedInARow = 0;
             Script script = scripts.front();
             scripts.pop_front();
             script(dialog);
@@ -82,5 +90,8 @@ public:
     int modalRuns = 0;
 
 private:
+    static constexpr int kMaxUnscriptedInARow = 100;
+
     CPlatformSeams* m_pPrevious;
+    int m_nUnscriptedInARow = 0;
 };
