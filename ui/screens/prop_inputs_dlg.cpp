@@ -1,0 +1,189 @@
+#include "ui/screens/prop_inputs_dlg.h"
+
+#include <QButtonGroup>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+// A static text that never changes, named for the tests and readers.
+QLabel* FixedText(QWidget* parent, const QString& text, const QString& objectName)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    return label;
+}
+
+// A wizard proportion screen: the values and the baseline on the left, the
+// gray region on the right, the note and the buttons below.
+void LayOutWizardScreen(CTaloDialog* dialog, QFormLayout* values, QGroupBox* baselineBox,
+                        QGroupBox* otherBoundBox, QHBoxLayout* buttons)
+{
+    auto* left = new QVBoxLayout;
+    left->addLayout(values);
+    left->addWidget(baselineBox);
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(otherBoundBox);
+    right->addStretch();
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(columns);
+    layout->addLayout(MakeStepsNote(dialog));
+    layout->addLayout(buttons);
+}
+
+} // namespace
+
+// --- One sample --------------------------------------------------------------
+
+COnePropInputsDlg::COnePropInputsDlg(QWidget* parent)
+    : CTaloDialog(QStringLiteral("TALO - One-Sample Proportion Inputs"), EscapeKey::RunChecks,
+                  CloseBox::TerminatePrompt, parent)
+{
+    auto* values = new QFormLayout;
+    AddFieldRow(values, QStringLiteral("Minimum Proportion:"),
+                FixedText(this, QStringLiteral("0.00"), QStringLiteral("minimumText")));
+    AddFieldRow(values, QStringLiteral("Maximum Proportion:"),
+                FixedText(this, QStringLiteral("1.00"), QStringLiteral("maximumText")));
+    AddFieldRow(values, QStringLiteral("Action Level (AL):"),
+                MakeField(QStringLiteral("actionLevelEdit"), &m_strActionLevel));
+    const QButtonGroup* baselines =
+        MakeRadioGroup({{QStringLiteral("Ho: proportion >= AL vs. Ha: proportion < AL"),
+                         QStringLiteral("atLeastRadio")},
+                        {QStringLiteral("Ho: proportion <= AL vs. Ha: proportion > AL"),
+                         QStringLiteral("atMostRadio")}},
+                       &m_nBaseline);
+    QGroupBox* baselineBox = MakeRadioBox(QStringLiteral("Select Baseline Condition "), baselines);
+
+    m_otherBound = {MakeExplanation(this),
+                    FixedText(this, QStringLiteral("Upper Bound:"), QStringLiteral("boundLabel")),
+                    MakeField(QStringLiteral("otherBoundEdit"), &m_strOtherBound)};
+    LayOutWizardScreen(this, values, baselineBox, MakeOtherBoundBox(this, m_otherBound),
+                       ButtonRow({MakeBackButton(), MakeNextButton(), MakeSummaryButton()}));
+    connect(baselines, &QButtonGroup::idClicked, this, [this](int id) { OnBaselineClicked(id); });
+}
+
+void COnePropInputsDlg::OnOpening()
+{
+    ShowBaseline(m_otherBound, m_nBaseline);
+}
+
+std::string COnePropInputsDlg::CheckInputs()
+{
+    return CheckOnePropScreen(*this);
+}
+
+void COnePropInputsDlg::OnBaselineClicked(int baseline)
+{
+    CopyControlsToMembers();
+    ClickOnePropBaseline(*this, static_cast<BaselineCode>(baseline));
+    CopyMembersToControls();
+    ShowBaseline(m_otherBound, baseline);
+}
+
+// --- Two samples -------------------------------------------------------------
+
+CTwoPropInputsDlg::CTwoPropInputsDlg(QWidget* parent)
+    : CTaloDialog(QStringLiteral("TALO - Two-Sample Proportion Inputs"), EscapeKey::RunChecks,
+                  CloseBox::TerminatePrompt, parent)
+{
+    auto* values = new QFormLayout;
+    AddFieldRow(values, QStringLiteral("Minimum Mean Difference:"),
+                MakeText(QStringLiteral("minimumText"), &m_strMinimum));
+    AddFieldRow(values, QStringLiteral("Maximum Mean Difference:"),
+                MakeText(QStringLiteral("maximumText"), &m_strMaximum));
+    AddFieldRow(
+        values, QStringLiteral("Action Level (AL):"),
+        FixedText(this, QStringLiteral("0.00  (fixed)"), QStringLiteral("actionLevelText")));
+    const QButtonGroup* baselines = MakeRadioGroup(
+        {{QStringLiteral("Ho: prop1 - prop2 >= AL  vs.          "), QStringLiteral("atLeastRadio")},
+         {QStringLiteral("Ho: prop1 - prop2 <= AL  vs.                   "),
+          QStringLiteral("atMostRadio")}},
+        &m_nBaseline);
+    QGroupBox* baselineBox = MakeRadioBox(QStringLiteral("Select Baseline Condition: "), baselines);
+    AddAlternatives(baselineBox, {QStringLiteral("Ha: prop1 - prop2 < AL"),
+                                  QStringLiteral("Ha: prop1 - prop2 > AL")});
+
+    m_otherBound = {MakeExplanation(this, QStringLiteral("    ")),
+                    FixedText(this, QStringLiteral("Upper Bound:"), QStringLiteral("boundLabel")),
+                    MakeField(QStringLiteral("otherBoundEdit"), &m_strOtherBound)};
+    LayOutWizardScreen(this, values, baselineBox, MakeOtherBoundBox(this, m_otherBound),
+                       ButtonRow({MakeBackButton(), MakeNextButton(), MakeSummaryButton()}));
+    connect(baselines, &QButtonGroup::idClicked, this, [this](int id) { OnBaselineClicked(id); });
+}
+
+void CTwoPropInputsDlg::OnOpening()
+{
+    ShowBaseline(m_otherBound, m_nBaseline);
+}
+
+std::string CTwoPropInputsDlg::CheckInputs()
+{
+    return CheckTwoPropScreen(*this);
+}
+
+void CTwoPropInputsDlg::OnBaselineClicked(int baseline)
+{
+    CopyControlsToMembers();
+    ClickTwoPropBaseline(*this, static_cast<BaselineCode>(baseline));
+    CopyMembersToControls();
+    ShowBaseline(m_otherBound, baseline);
+}
+
+// --- Modify ------------------------------------------------------------------
+
+CModifyPropDlg::CModifyPropDlg(QWidget* parent)
+    : CTaloDialog(QStringLiteral("TALO - Modify One-Sample Proportion Inputs"),
+                  EscapeKey::CloseAtOnce, CloseBox::TerminatePrompt, parent)
+{
+    auto* staticInputs = new QGroupBox(QStringLiteral("Static Inputs"), this);
+    auto* shown = new QFormLayout(staticInputs);
+    AddFieldRow(shown, QStringLiteral("Minimum Value:"),
+                MakeText(QStringLiteral("minimumText"), &m_strMinimum));
+    AddFieldRow(shown, QStringLiteral("Maximum Value:"),
+                MakeText(QStringLiteral("maximumText"), &m_strMaximum));
+    AddFieldRow(shown, QStringLiteral("Baseline Condition:"),
+                MakeText(QStringLiteral("baselineText"), &m_strBaseline));
+
+    auto* modifiable = new QGroupBox(QStringLiteral("Modifiable Inputs"), this);
+    auto* inputs = new QFormLayout(modifiable);
+    m_pActionLevelLabel = MakeText(QStringLiteral("actionLevelLabel"), &m_strActionLevelLabel);
+    m_pActionLevelEdit = MakeField(QStringLiteral("actionLevelEdit"), &m_strActionLevel);
+    m_pActionLevelLabel->setBuddy(m_pActionLevelEdit);
+    inputs->addRow(m_pActionLevelLabel, m_pActionLevelEdit);
+    m_pBoundLabel = MakeText(QStringLiteral("boundLabel"), &m_strBoundLabel);
+    m_pBoundEdit = MakeField(QStringLiteral("boundEdit"), &m_strBound);
+    m_pBoundLabel->setBuddy(m_pBoundEdit);
+    inputs->addRow(m_pBoundLabel, m_pBoundEdit);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(staticInputs);
+    layout->addWidget(modifiable);
+    layout->addLayout(ButtonRow({MakeNextButton()}));
+}
+
+void CModifyPropDlg::OnOpening()
+{
+    // Two proportions keep the action level 0; its label says so.
+    const bool twoProportions = m_pDQO && m_pDQO->nParameter == kTwoProportion;
+    setWindowTitle(twoProportions ? QStringLiteral("TALO - Modify Two-Sample Proportion Inputs")
+                                  : QStringLiteral("TALO - Modify One-Sample Proportion Inputs"));
+    m_pActionLevelEdit->setVisible(!twoProportions);
+    NameAfterLabel(m_pActionLevelEdit, m_pActionLevelLabel);
+    NameAfterLabel(m_pBoundEdit, m_pBoundLabel);
+}
+
+std::string CModifyPropDlg::CheckInputs()
+{
+    // The checks read the parameter and baseline of the edited record.
+    static const DQORecord kNoRecord;
+    return CheckModifyPropScreen(*this, m_pDQO ? *m_pDQO : kNoRecord);
+}
