@@ -143,10 +143,11 @@ bool TwoPropBoundHolds(int baseline, double b)
 
 // Additional decision error limits
 
-// Where a row lies. The rows share their ranges; only two messages differ:
-// the limits screen's first row puts a blank before the brackets, and the
-// summary's last row names the values without the plural "s".
-enum class RowPlace { kBelowSpaced, kBelow, kAbove, kAboveSingular };
+// Where a row lies. The rows share their ranges; only a few messages differ:
+// the limits screen's first row puts a blank before the brackets, the
+// summary's last row names the values without the plural "s" for Ho >=, and
+// the verification screen's last row does so for either baseline.
+enum class RowPlace { kBelowSpaced, kBelow, kAbove, kAboveSingular, kAboveSingularAlways };
 
 // The open interval an additional point must lie in, and the message that
 // names it (arguments: name, low, name, high); no format when the baseline
@@ -172,15 +173,18 @@ PointRange AdditionalPointRange(const DQORecord& rec, RowPlace place)
                       "Minimum(%.3f) < Additional %s < Action Level(%.3f)"};
     if (rec.nBaseline == kBaselineAtMost)
         return {rec.dUpperBound, hi,
-                "Additional %ss in the false acceptance region must be in the range:\n"
-                "Gray Region Upper Bound(%.3f) < Additional %s < Maximum(%.3f)"};
+                place == RowPlace::kAboveSingularAlways
+                    ? "Additional %s in the false acceptance region must be in the range:\n"
+                      "Gray Region Upper Bound(%.3f) < Additional %s < Maximum(%.3f)"
+                    : "Additional %ss in the false acceptance region must be in the range:\n"
+                      "Gray Region Upper Bound(%.3f) < Additional %s < Maximum(%.3f)"};
     if (rec.nBaseline == kBaselineAtLeast && below)
         return {lo, rec.dLowerBound,
                 "Additional %ss in the false acceptance region must be in the range:\n"
                 "Minimum(%.3f) < Additional %s < Gray Region Lower Bound(%.3f)"};
     if (rec.nBaseline == kBaselineAtLeast)
         return {rec.dActionLevel, hi,
-                place == RowPlace::kAboveSingular
+                place == RowPlace::kAboveSingular || place == RowPlace::kAboveSingularAlways
                     ? "Additional %s in the false rejection region must be in the range:\n"
                       "Action Level(%.3f) < Additional %s < Maximum(%.3f)"
                     : "Additional %ss in the false rejection region must be in the range:\n"
@@ -317,6 +321,14 @@ std::string CheckSummaryLimits(const DQORecord& rec, const AdditionalLimitRows& 
                          CheckAdditionalRow(rec, RowPlace::kBelow, rows.below2),
                          CheckAdditionalRow(rec, RowPlace::kAbove, rows.above1),
                          CheckAdditionalRow(rec, RowPlace::kAboveSingular, rows.above2)});
+}
+
+std::string CheckVerificationLimits(const DQORecord& rec, const AdditionalLimitRows& rows)
+{
+    return FirstFailure({CheckAdditionalRow(rec, RowPlace::kBelow, rows.below1),
+                         CheckAdditionalRow(rec, RowPlace::kBelow, rows.below2),
+                         CheckAdditionalRow(rec, RowPlace::kAbove, rows.above1),
+                         CheckAdditionalRow(rec, RowPlace::kAboveSingularAlways, rows.above2)});
 }
 
 std::string CheckErrorLimit(double limit)

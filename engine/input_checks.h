@@ -63,6 +63,10 @@ std::string CheckAdditionalLimits(const DQORecord& rec, const AdditionalLimitRow
 // in a few blanks and letters; the limits come converted in single precision.
 std::string CheckSummaryLimits(const DQORecord& rec, const AdditionalLimitRows& rows);
 
+// The rows of the input verification screen's table; its last row names the
+// values without the plural "s".
+std::string CheckVerificationLimits(const DQORecord& rec, const AdditionalLimitRows& rows);
+
 // One limit at a gray-region bound, as the summary screen checks it.
 std::string CheckErrorLimit(double limit);
 

@@ -1,0 +1,230 @@
+#include "ui/screens/input_verification_dlg.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "engine/record_views.h"
+#include "ui/platform_seams.h"
+#include "ui/screens/cost_limit_dlgs.h"
+#include "ui/screens/mean_inputs_dlg.h"
+#include "ui/screens/prop_inputs_dlg.h"
+
+namespace {
+
+// The table's rows as ErrorRow orders them: how their controls are named and
+// what a screen reader calls them.
+struct TableRow {
+    const char* name;
+    const char* spoken;
+};
+
+const TableRow kTableRows[kErrorRows] = {
+    {"below1", "Below gray region 1"}, {"below2", "Below gray region 2"},
+    {"lower", "Lower bound"},          {"upper", "Upper bound"},
+    {"above1", "Above gray region 1"}, {"above2", "Above gray region 2"},
+};
+
+QLabel* MakeLabel(QWidget* parent, const char* text)
+{
+    return new QLabel(QString::fromLatin1(text), parent);
+}
+
+QString Named(const char* row, const char* what)
+{
+    return QString::fromLatin1(row) + QString::fromLatin1(what);
+}
+
+} // namespace
+
+CInputVerificationDlg::CInputVerificationDlg(DQORecord& record, QWidget* parent)
+    : CTaloDialog(QStringLiteral("TALO - Input Verification"), EscapeKey::CloseAtOnce,
+                  CloseBox::TerminatePrompt, parent),
+      m_record(record)
+{
+    m_pDQO = &record;
+
+    auto* inputsBox = new QGroupBox(QStringLiteral("Inputs"), this);
+    auto* inputs = new QFormLayout;
+    AddFieldRow(inputs, QStringLiteral("Parameter of Interest:"),
+                MakeText(QStringLiteral("parameterText"), &m_strParameter));
+    inputs->addRow(MakeText(QStringLiteral("minimumLabel"), &m_strMinimumLabel),
+                   MakeText(QStringLiteral("minimumText"), &m_strMinimum));
+    inputs->addRow(MakeText(QStringLiteral("maximumLabel"), &m_strMaximumLabel),
+                   MakeText(QStringLiteral("maximumText"), &m_strMaximum));
+    AddFieldRow(inputs, QStringLiteral("Action Level:"),
+                MakeText(QStringLiteral("actionLevelText"), &m_strActionLevel));
+    AddFieldRow(inputs, QStringLiteral("Baseline condition:"),
+                MakeText(QStringLiteral("baselineText"), &m_strBaseline));
+    AddFieldRow(inputs, QStringLiteral("Gray Region:"),
+                MakeText(QStringLiteral("grayRegionText"), &m_strGrayRegion));
+    inputs->addRow(MakeText(QStringLiteral("sdLabel"), &m_strSDLabel),
+                   MakeText(QStringLiteral("sdText"), &m_strSD));
+    QPushButton* changeInputs =
+        MakeButton(QStringLiteral("Change Input Value(s)"), QStringLiteral("changeInputsButton"));
+    connect(changeInputs, &QPushButton::clicked, this, [this] { ChangeInputValues(); });
+    auto* inputsLayout = new QVBoxLayout(inputsBox);
+    inputsLayout->addLayout(inputs);
+    inputsLayout->addLayout(ButtonRow({changeInputs}));
+
+    auto* costsBox = new QGroupBox(QStringLiteral("Cost of Sample"), this);
+    auto* costs = new QFormLayout;
+    AddFieldRow(costs, QStringLiteral("Laboratory Costs Per Sample:"),
+                MakeText(QStringLiteral("labCostText"), &m_strLabCost));
+    // "Field Costs (Per Sample): 50.00", the unit following the record.
+    auto* fieldCost = new QHBoxLayout;
+    fieldCost->addWidget(MakeText(QStringLiteral("fieldCostUnitLabel"), &m_strFieldCostUnit));
+    fieldCost->addWidget(MakeText(QStringLiteral("fieldCostText"), &m_strFieldCost), 1);
+    costs->addRow(MakeLabel(this, "Field Costs"), fieldCost);
+    QPushButton* changeCosts =
+        MakeButton(QStringLiteral("Change Costs"), QStringLiteral("changeCostsButton"));
+    connect(changeCosts, &QPushButton::clicked, this, [this] { ChangeCosts(); });
+    auto* costsLayout = new QVBoxLayout(costsBox);
+    costsLayout->addLayout(costs);
+    costsLayout->addStretch();
+    costsLayout->addLayout(ButtonRow({changeCosts}));
+
+    // The table: the bounds are shown only; the additional points, all the
+    // limits and nothing else can be typed.
+    auto* limitsBox = new QGroupBox(QStringLiteral("Decision Error Limits"), this);
+    auto* table = new QGridLayout;
+    table->addWidget(MakeText(QStringLiteral("columnLabel"), &m_strColumn), 0, 0);
+    table->addWidget(MakeLabel(this, "prob(error)"), 0, 1);
+    table->addWidget(MakeLabel(this, "type"), 0, 2);
+    for (int r = 0; r < kErrorRows; ++r) {
+        const TableRow& row = kTableRows[r];
+        const bool bound = r == kRowLower || r == kRowUpper;
+        QWidget* point =
+            bound ? static_cast<QWidget*>(MakeText(Named(row.name, "BoundText"), &m_strPoint[r]))
+                  : MakeField(Named(row.name, "Edit"), &m_strPoint[r]);
+        point->setAccessibleName(QString::fromLatin1(row.spoken) + QStringLiteral(": ") +
+                                 (bound ? QStringLiteral("bound") : QStringLiteral("point")));
+        QLineEdit* limit = MakeField(Named(row.name, "LimitEdit"), &m_strLimit[r]);
+        limit->setAccessibleName(QString::fromLatin1(row.spoken) + QStringLiteral(": prob(error)"));
+        table->addWidget(point, r + 1, 0);
+        table->addWidget(limit, r + 1, 1);
+        table->addWidget(MakeText(Named(row.name, "TypeLabel"), &m_strType[r]), r + 1, 2);
+    }
+    table->setColumnStretch(3, 1); // the fields keep their own width
+    auto* limitsLayout = new QVBoxLayout(limitsBox);
+    limitsLayout->addLayout(table);
+    limitsLayout->addWidget(
+        MakeLabel(this, "* Use the Change Input Value(s)      button to change these values."));
+
+    auto* upper = new QHBoxLayout;
+    upper->addWidget(inputsBox);
+    upper->addWidget(costsBox);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(upper);
+    layout->addWidget(limitsBox);
+    layout->addLayout(ButtonRow({MakeNextButton()}));
+}
+
+void CInputVerificationDlg::SetCentre(int x, int y)
+{
+    CTaloDialog::SetCentre(x, y);
+    m_tripCentre = QPoint(x, y);
+}
+
+void CInputVerificationDlg::OnOpening()
+{
+    LabelVerificationScreen(*this, m_record);
+    CopyMembersToControls();
+}
+
+std::string CInputVerificationDlg::CheckInputs()
+{
+    return CheckVerificationScreen(*this, m_record);
+}
+
+void CInputVerificationDlg::RunTrip(CTaloDialog& trip)
+{
+    if (m_tripCentre)
+        trip.SetCentre(m_tripCentre->x(), m_tripCentre->y());
+    CPlatformSeams::Current().RunModal(trip);
+}
+
+template <typename Refresh> void CInputVerificationDlg::RefreshFromRecord(Refresh refresh)
+{
+    CopyControlsToMembers();
+    refresh(*this, m_record);
+    CopyMembersToControls();
+}
+
+// The costs screen again until it is left by NEXT >> or << BACK; each
+// showing is stored and shown here at once.
+void CInputVerificationDlg::ChangeCosts()
+{
+    CCostsDlg costs(this);
+    do {
+        FillCostsScreen(costs, m_record);
+        costs.m_bNext = 0;
+        costs.m_bBack = 0;
+        RunTrip(costs);
+        StoreCostsScreen(costs, m_record);
+        RefreshFromRecord(RefreshVerificationCosts);
+    } while (costs.m_bNext == 0 && costs.m_bBack == 0);
+}
+
+// A mean screen is filled afresh, stored and shown here after every showing,
+// until one of its buttons closed it; Esc shows it again.
+template <typename Dialog, typename Fill> void CInputVerificationDlg::ChangeMeanInputs(Fill fill)
+{
+    Dialog dialog(this);
+    dialog.m_pDQO = &m_record;
+    do {
+        fill(dialog, m_record);
+        dialog.m_bBack = 0;
+        dialog.m_bNext = 0;
+        RunTrip(dialog);
+        StoreMeanScreen(dialog, m_record);
+        RefreshFromRecord(RefreshVerificationInputs);
+    } while (dialog.m_bBack == 0 && dialog.m_bNext == 0 && dialog.m_bSummary == 0);
+}
+
+// A proportion screen keeps what was typed until NEXT >> or << BACK closes
+// it; only then is it stored.
+template <typename Dialog, typename Fill, typename Store>
+void CInputVerificationDlg::ChangePropInputs(Fill fill, Store store)
+{
+    Dialog dialog(this);
+    dialog.m_pDQO = &m_record;
+    fill(dialog, m_record);
+    dialog.m_bBack = 0;
+    dialog.m_bNext = 0;
+    do
+        RunTrip(dialog);
+    while (dialog.m_bBack == 0 && dialog.m_bNext == 0);
+    store(dialog, m_record);
+    RefreshFromRecord(RefreshVerificationInputs);
+}
+
+void CInputVerificationDlg::ChangeInputValues()
+{
+    switch (ParameterOf(m_record)) {
+    case kOneMean:
+        ChangeMeanInputs<COneMeanInputsDlg>(
+            [](OneMeanInputsScreen& s, const DQORecord& rec) { FillOneMeanScreen(s, rec); });
+        break;
+    case kTwoMean:
+        // Filled as it stands: the record's gray region is not tied here.
+        ChangeMeanInputs<CTwoMeanInputsDlg>([](TwoMeanInputsScreen& s, const DQORecord& rec) {
+            DQORecord shown = rec;
+            FillTwoMeanScreen(s, shown);
+        });
+        break;
+    case kOneProportion:
+        ChangePropInputs<COnePropInputsDlg>(FillChangedOnePropScreen, StoreChangedOnePropScreen);
+        break;
+    case kTwoProportion:
+        ChangePropInputs<CTwoPropInputsDlg>(FillChangedTwoPropScreen, StoreChangedTwoPropScreen);
+        break;
+    }
+}
