@@ -1,5 +1,6 @@
 #include "engine/dqo_record.h"
 
+#include <climits>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -29,6 +30,14 @@ TEST(ResetDQORecordTest, InputsComeBackResultsAndCalculationBlockStay)
                               rec.bSummaryRequested),
               std::make_tuple(0.01f, kSimpleRandom, 1.0, 0, 0));
     EXPECT_EQ(std::make_tuple(rec.dTotalCost, rec.nCalcSamples), std::make_tuple(123.0, 9));
+}
+
+TEST(CalculationBlockTest, ParameterCodeOutOfRangeGetsNoFormula)
+{
+    DQORecord rec;
+    rec.nParameter = INT_MAX; // no overflow in the 1-based code
+    FillCalculationBlock(rec);
+    EXPECT_EQ(rec.nCalcParameter, 0);
 }
 
 TEST(DesignInputsTest, OriginalDQOsKeepTheDesignAndItsFirstInputs)

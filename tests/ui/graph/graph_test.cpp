@@ -230,6 +230,11 @@ TEST(GraphTextTest, EachAdditionalRowCarriesItsOwnNotSatisfiedFlag)
         rec.bNotSatisfied[k] = 1;
         const auto texts = Texts(&rec);
         EXPECT_EQ(Matching(texts, " NS$"), QStringList{flagged[k]}) << k;
+        // The table stands far enough left for its longest row to end inside.
+        for (const DrawnText& t : texts) {
+            if (t.text.endsWith(QLatin1String(" NS")))
+                EXPECT_LE(t.origin.x() + QFontMetricsF(t.font).horizontalAdvance(t.text), kWidth);
+        }
         EXPECT_EQ(Matching(texts, "      F[AR] ").size(), 6) << "a row for each limit in force";
     }
     rec.dErrorLimit[kRowBelow1] = 0;

@@ -40,6 +40,14 @@ protected:
     CMainFrame m_frame{m_doc};
 };
 
+TEST_F(MainFrameTest, TheGraphKeepsALegibleSize)
+{
+    m_frame.resize(100, 80);
+    const QSize graph = m_frame.View().size();
+    EXPECT_GE(graph.width(), 480);
+    EXPECT_GE(graph.height(), 360);
+}
+
 TEST_F(MainFrameTest, PreviewAboutAndSupportRunTheirScreens)
 {
     const std::pair<const char*, const char*> commands[] = {
