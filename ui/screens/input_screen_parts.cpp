@@ -1,5 +1,6 @@
 #include "ui/screens/input_screen_parts.h"
 
+#include <QDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -94,4 +95,20 @@ QHBoxLayout* MakeStepsNote(QWidget* parent)
     row->addWidget(new QLabel(QStringLiteral("NOTE:"), parent), 0, Qt::AlignTop);
     row->addWidget(note, 1);
     return row;
+}
+
+void LayOutParameterScreen(QDialog* dialog, QLayout* values, QGroupBox* baselineBox,
+                           std::initializer_list<QGroupBox*> groups, QHBoxLayout* buttons)
+{
+    auto* top = new QHBoxLayout;
+    top->addLayout(values);
+    top->setAlignment(values, Qt::AlignTop);
+    top->addWidget(baselineBox);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(top);
+    for (QGroupBox* group : groups)
+        layout->addWidget(group);
+    layout->addLayout(MakeStepsNote(dialog));
+    layout->addLayout(buttons);
 }

@@ -4,9 +4,11 @@
 
 #include <QString>
 
+class QDialog;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QWidget;
 
@@ -40,3 +42,9 @@ void AddAlternatives(QGroupBox* box, std::initializer_list<QString> alternatives
 
 // "NOTE:" and the steps of the planning process the values come from.
 QHBoxLayout* MakeStepsNote(QWidget* parent);
+
+// A wizard parameter screen: the values beside the baseline, each group under
+// them across the whole width, then the note and the buttons. The screen is
+// no wider than its two top parts, so the long explanation wraps within it.
+void LayOutParameterScreen(QDialog* dialog, QLayout* values, QGroupBox* baselineBox,
+                           std::initializer_list<QGroupBox*> groups, QHBoxLayout* buttons);

@@ -94,24 +94,8 @@ CWizardMeanDlg<Screen>::CWizardMeanDlg(const QString& title, EscapeKey escapeKey
                                  MakeField(QStringLiteral("cvEdit"), &this->m_strCV),
                                  MakeText(QStringLiteral("cvLabel"), &this->m_strCVLabel));
 
-    // The values and the baseline on the left, the gray region and the
-    // deviation on the right, the note and the buttons below.
-    auto* left = new QVBoxLayout;
-    left->addLayout(values);
-    left->addWidget(baselineBox);
-    left->addStretch();
-    auto* right = new QVBoxLayout;
-    right->addWidget(otherBoundBox);
-    right->addWidget(sdBox);
-    right->addStretch();
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left);
-    columns->addLayout(right);
-    auto* layout = new QVBoxLayout(this);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addLayout(columns);
-    layout->addLayout(MakeStepsNote(this));
-    layout->addLayout(ButtonRow({MakeBackButton(), MakeNextButton(), MakeSummaryButton()}));
+    LayOutParameterScreen(this, values, baselineBox, {otherBoundBox, sdBox},
+                          ButtonRow({MakeBackButton(), MakeNextButton(), MakeSummaryButton()}));
 
     QObject::connect(baselineButtons, &QButtonGroup::idClicked, this,
                      [this](int id) { OnBaselineClicked(id); });

@@ -17,28 +17,6 @@ QLabel* FixedText(QWidget* parent, const QString& text, const QString& objectNam
     return label;
 }
 
-// A wizard proportion screen: the values and the baseline on the left, the
-// gray region on the right, the note and the buttons below.
-void LayOutWizardScreen(CTaloDialog* dialog, QFormLayout* values, QGroupBox* baselineBox,
-                        QGroupBox* otherBoundBox, QHBoxLayout* buttons)
-{
-    auto* left = new QVBoxLayout;
-    left->addLayout(values);
-    left->addWidget(baselineBox);
-    left->addStretch();
-    auto* right = new QVBoxLayout;
-    right->addWidget(otherBoundBox);
-    right->addStretch();
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left);
-    columns->addLayout(right);
-    auto* layout = new QVBoxLayout(dialog);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addLayout(columns);
-    layout->addLayout(MakeStepsNote(dialog));
-    layout->addLayout(buttons);
-}
-
 } // namespace
 
 // --- One sample --------------------------------------------------------------
@@ -65,8 +43,8 @@ COnePropInputsDlg::COnePropInputsDlg(QWidget* parent)
     m_otherBound = {MakeExplanation(this),
                     FixedText(this, QStringLiteral("Upper Bound:"), QStringLiteral("boundLabel")),
                     MakeField(QStringLiteral("otherBoundEdit"), &m_strOtherBound)};
-    LayOutWizardScreen(this, values, baselineBox, MakeOtherBoundBox(this, m_otherBound),
-                       ButtonRow({MakeBackButton(), MakeNextButton(), MakeSummaryButton()}));
+    LayOutParameterScreen(this, values, baselineBox, {MakeOtherBoundBox(this, m_otherBound)},
+                          ButtonRow({MakeBackButton(), MakeNextButton(), MakeSummaryButton()}));
     connect(baselines, &QButtonGroup::idClicked, this, [this](int id) { OnBaselineClicked(id); });
 }
 
@@ -114,8 +92,8 @@ CTwoPropInputsDlg::CTwoPropInputsDlg(QWidget* parent)
     m_otherBound = {MakeExplanation(this, QStringLiteral("    ")),
                     FixedText(this, QStringLiteral("Upper Bound:"), QStringLiteral("boundLabel")),
                     MakeField(QStringLiteral("otherBoundEdit"), &m_strOtherBound)};
-    LayOutWizardScreen(this, values, baselineBox, MakeOtherBoundBox(this, m_otherBound),
-                       ButtonRow({MakeBackButton(), MakeNextButton(), MakeSummaryButton()}));
+    LayOutParameterScreen(this, values, baselineBox, {MakeOtherBoundBox(this, m_otherBound)},
+                          ButtonRow({MakeBackButton(), MakeNextButton(), MakeSummaryButton()}));
     connect(baselines, &QButtonGroup::idClicked, this, [this](int id) { OnBaselineClicked(id); });
 }
 
