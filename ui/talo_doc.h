@@ -1,9 +1,15 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 #include "engine/dqo_record.h"
 #include "engine/summary_report.h"
+#include "engine/wizard_steps.h"
+
+class CParameterSelectionDlg;
+class CTaloDialog;
+class QWidget;
 
 // The single document: the analysis being explored (m_dqoCurrent), the
 // analysis as the wizard entered it (m_dqoOriginal), the point on which
@@ -25,10 +31,47 @@ public:
     void ResetDQO();
     void CopyOriginalToCurrent();
 
+    // The planning wizard: parameter selection, the parameter's inputs,
+    // costs, decision error limits, additional limits and verification, all
+    // edited in m_dqoOriginal; then the analysis of a copy of it.
+    void RunPlanningWizard();
+    // The parameter-input steps. Each stores NEXT >> in bScreenAccepted and
+    // SUMMARY in bSummaryRequested and returns << BACK.
+    int RunOneMeanStep();
+    int RunOnePropStep();
+    int RunTwoMeanStep();
+    int RunTwoPropStep();
+    // The later steps. Shown, each stores NEXT >> in bScreenAccepted;
+    // with noDisplay set the screen is filled and read back unseen, as if
+    // NEXT >> had closed it unchanged. Each returns << BACK.
+    int RunCostsStep(int noDisplay);
+    int RunErrorLimitsStep(int noDisplay);
+    int RunAdditionalLimitsStep(int noDisplay);
+    int RunVerificationStep(int noDisplay);
+
+    // The New command: a reset, the views told, and the wizard.
+    void StartNewAnalysis();
+    // "Start a new DQO analysis?": Yes starts one; otherwise the document
+    // closes, which ends the program.
+    void AskNewAnalysis();
+
+    // Computes the analysis of m_dqoCurrent and shows it.
+    void RunAnalysis();
     // Fills both calculation blocks and computes one pass on m_dqoCurrent:
     // design, additional limits, curve and plot description; then the
     // results are ready and the views are told.
     void ComputeResults();
+
+    // Every screen the document runs opens over this window, on the centre
+    // point, through the platform seams. edited: the record the screen may
+    // read (m_pDQO). Returns the end code.
+    template <class Screen> int RunScreen(Screen& screen, const DQORecord* edited = nullptr)
+    {
+        // A screen that opens others of its own passes the point on.
+        screen.SetCentre(m_nCentreX, m_nCentreY);
+        return RunModalScreen(screen, edited);
+    }
+    void SetScreenOwner(QWidget* owner) { m_pScreenOwner = owner; }
 
     int IsResultsReady() const { return m_bResultsReady; }
     const PlotSpec& GetPlotSpec() const { return m_dqoCurrent.plotSpec; }
@@ -45,5 +88,10 @@ signals:
     void ViewsUpdated();
 
 private:
+    int RunModalScreen(CTaloDialog& screen, const DQORecord* edited);
+    WizardEndFlags RunWizardStep(WizardStep step, CParameterSelectionDlg& selection);
+    void RunParameterSelectionStep(CParameterSelectionDlg& selection);
+
     CReportFile m_report;
+    QPointer<QWidget> m_pScreenOwner;
 };

@@ -46,6 +46,8 @@ CMainFrame::CMainFrame(CTaloDoc& doc, QWidget* parent)
     setWindowTitle(QStringLiteral("Talo for Windows"));
     setWindowIcon(TaloIcon());
     setCentralWidget(m_pView);
+    // The document's screens open over the main window.
+    m_doc.SetScreenOwner(this);
     m_pView->setMinimumSize(kMinimumGraphWidth, kMinimumGraphHeight);
     CreateMenuBar();
     CreateStatusBar();
@@ -111,7 +113,7 @@ void CMainFrame::OnDqoSummary()
 {
     // Shows the last analysis again; before the first one there is none.
     if (m_doc.IsResultsReady())
-        m_doc.ComputeResults();
+        m_doc.RunAnalysis();
 }
 
 void CMainFrame::OnHelpContents()

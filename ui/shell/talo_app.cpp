@@ -57,4 +57,7 @@ void CTaloApp::InitInstance()
     // The introduction is read and closed; how it was closed does not matter.
     intro.SetCentre(m_pDoc->m_nCentreX, m_pDoc->m_nCentreY);
     CPlatformSeams::Current().RunModal(intro);
+
+    // The first analysis: it returns once its summary has been shown.
+    m_pDoc->RunPlanningWizard();
 }

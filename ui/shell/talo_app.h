@@ -24,7 +24,8 @@ public:
     CTaloApp& operator=(const CTaloApp&) = delete;
 
     // The graph's fonts, dialog colours, the document, the main window shown
-    // on the middle of the desktop, then the introduction screen.
+    // on the middle of the desktop, the introduction screen, then the
+    // planning wizard.
     void InitInstance();
 
     CTaloDoc& Document() const { return *m_pDoc; }

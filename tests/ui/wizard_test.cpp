@@ -1,0 +1,261 @@
+#include <cstddef>
+#include <functional>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <tuple>
+#include <typeinfo>
+#include <vector>
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include "engine/messages.h"
+#include "tests/support/scripted_seams.h"
+#include "ui/screens/cost_limit_dlgs.h"
+#include "ui/screens/input_verification_dlg.h"
+#include "ui/screens/intro_dlg.h"
+#include "ui/screens/mean_inputs_dlg.h"
+#include "ui/screens/new_analysis_dlg.h"
+#include "ui/screens/parameter_selection_dlg.h"
+#include "ui/screens/prop_inputs_dlg.h"
+#include "ui/shell/main_frame.h"
+#include "ui/shell/talo_app.h"
+#include "ui/talo_doc.h"
+
+namespace {
+
+const std::type_info* const Sel = &typeid(CParameterSelectionDlg);
+const std::type_info* const OneMean = &typeid(COneMeanInputsDlg);
+const std::type_info* const OneProp = &typeid(COnePropInputsDlg);
+const std::type_info* const TwoMean = &typeid(CTwoMeanInputsDlg);
+const std::type_info* const TwoProp = &typeid(CTwoPropInputsDlg);
+const std::type_info* const Costs = &typeid(CCostsDlg);
+const std::type_info* const Limits = &typeid(CErrorLimitsDlg);
+const std::type_info* const Additional = &typeid(CAdditionalLimitsDlg);
+const std::type_info* const Verify = &typeid(CInputVerificationDlg);
+
+// One showing of a screen: what it shows when it opens ("control=text"),
+// then what the user does, in order ("field=text" types, "button" clicks).
+// Controls are named by their objectName, separated by blanks.
+struct Visit {
+    const std::type_info* screen;
+    const char* shows;
+    const char* does;
+};
+
+QWidget& Control(QDialog& dialog, const QString& name)
+{
+    if (auto* control = dialog.findChild<QWidget*>(name))
+        return *control;
+    throw std::runtime_error("no control named " + name.toStdString());
+}
+
+// A field's or a label's text, "checked" or "unchecked" for a radio button.
+QString TextOf(QWidget& control)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(&control))
+        return QLatin1String(button->isChecked() ? "checked" : "unchecked");
+    return control.property("text").toString();
+}
+
+QStringList Words(const char* text)
+{
+    return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+// Scripts for the screens in the order they are to be shown.
+void Script(CScriptedSeams& seams, const std::vector<Visit>& visits)
+{
+    for (const Visit& visit : visits)
+        seams.scripts.push_back([visit](QDialog& dialog) {
+            ASSERT_TRUE(typeid(dialog) == *visit.screen)
+                << dialog.windowTitle().toStdString() << " instead of " << visit.screen->name();
+            QCoreApplication::processEvents(); // what a screen reports on opening
+            for (const QString& word : Words(visit.shows)) {
+                const QString name = word.section(QLatin1Char('='), 0, 0);
+                EXPECT_EQ(TextOf(Control(dialog, name)), word.section(QLatin1Char('='), 1));
+            }
+            for (const QString& word : Words(visit.does)) {
+                QWidget& control = Control(dialog, word.section(QLatin1Char('='), 0, 0));
+                if (auto* edit = qobject_cast<QLineEdit*>(&control))
+                    edit->setText(word.section(QLatin1Char('='), 1));
+                else
+                    qobject_cast<QAbstractButton*>(&control)->click();
+            }
+        });
+}
+
+const char* const kNext = "nextButton";
+const char* const kBack = "backButton";
+const char* const kSummary = "summaryButton";
+struct WizardRun {
+    const char* name;
+    std::vector<Visit> visits;
+    std::function<void(const DQORecord&, const CScriptedSeams&)> check;
+};
+
+class WizardTest : public testing::TestWithParam<WizardRun> {};
+
+TEST_P(WizardTest, RunsTheScreensAndLeavesTheRecord)
+{
+    CScriptedSeams seams;
+    Script(seams, GetParam().visits);
+    CTaloDoc doc;
+    doc.RunPlanningWizard();
+    EXPECT_TRUE(seams.scripts.empty()) << seams.scripts.size() << " screens not shown";
+    EXPECT_EQ(doc.m_dqoCurrent.dActionLevel, doc.m_dqoOriginal.dActionLevel);
+    EXPECT_EQ(doc.IsResultsReady(), 1);
+    GetParam().check(doc.m_dqoCurrent, seams);
+}
+
+// Message boxes shown: failed checks of input screens, the last one saying part.
+void ExpectInputErrors(const CScriptedSeams& seams, size_t boxes, const char* part)
+{
+    ASSERT_EQ(seams.shown.size(), boxes);
+    for (const CScriptedSeams::Shown& box : seams.shown)
+        EXPECT_EQ(box.title, QString::fromLatin1(kTitleInputError));
+    EXPECT_TRUE(seams.shown.back().text.contains(QString::fromLatin1(part)))
+        << seams.shown.back().text.toStdString();
+}
+
+void PrintTo(const WizardRun& run, std::ostream* os)
+{
+    *os << run.name;
+}
+
+const WizardRun kRuns[] = {
+    {"OverviewRoad",
+     {{Sel, "meanRadio=checked onePopulationRadio=checked", kNext},
+      {OneMean, "actionLevelEdit=50 otherBoundEdit=75 sdEdit=16.67", kNext},
+      {Costs, "labCostEdit=1000.00 fieldCostEdit=50.00", kNext},
+      {Limits, "limitAtLowerEdit=0.01 limitAtUpperEdit=0.01", kNext},
+      {Additional, "below1Edit= above1Edit=", kNext},
+      {Verify, "", kNext}},
+     [](const DQORecord& rec, const CScriptedSeams& seams) {
+         EXPECT_EQ(std::make_tuple(rec.nSamples, rec.dTotalCost, rec.plotSpec.nPoints),
+                   std::make_tuple(13, 13650.0, 101));
+         EXPECT_TRUE(seams.shown.empty());
+     }},
+    // A refused << BACK keeps its flag: NEXT >> then goes back. Going back
+    // from the costs keeps the inputs, and skip mode what later screens hold.
+    {"BackKeepsWhatWasEntered",
+     {{Sel, "", kNext},
+      {OneMean, "", "actionLevelEdit=40 otherBoundEdit=60 nextButton"},
+      {Costs, "", "labCostEdit=-1 backButton labCostEdit=500.004 nextButton"},
+      {OneMean, "actionLevelEdit=40 otherBoundEdit=60", kNext},
+      {Costs, "labCostEdit=500.00", kNext},
+      {Limits, "", "limitAtLowerEdit=0.05 backButton"},
+      {Costs, "", kBack},
+      {OneMean, "", kSummary}},
+     [](const DQORecord& rec, const CScriptedSeams& seams) {
+         ExpectInputErrors(seams, 1, "");
+         EXPECT_EQ(
+             std::make_tuple(rec.dLowerBound, rec.dUpperBound, rec.fLabCost, rec.fLimitAtLower),
+             std::make_tuple(40.0, 60.0, 500.0f, 0.05f));
+     }},
+    // Back at the selection every input is lost, the choice is kept.
+    {"EachParameterItsScreen",
+     {{Sel, "", "proportionRadio twoPopulationsRadio nextButton"},
+      {TwoProp, "minimumText=-1 maximumText=1 otherBoundEdit=0.5", "otherBoundEdit=0.3 backButton"},
+      {Sel, "proportionRadio=checked twoPopulationsRadio=checked", "onePopulationRadio nextButton"},
+      {OneProp, "", kBack},
+      {Sel, "", "meanRadio twoPopulationsRadio nextButton"},
+      {TwoMean, "", kBack},
+      {Sel, "", "proportionRadio nextButton"},
+      {TwoProp, "otherBoundEdit=0.5", kSummary}},
+     [](const DQORecord& rec, const CScriptedSeams&) {
+         EXPECT_EQ(std::make_tuple(rec.nParameter, rec.dUpperBound),
+                   std::make_tuple(int(kTwoProportion), 0.5));
+     }},
+    // Whatever way the screen is left, its rows are stored as shown: a
+    // single entry below as below 2, above as above 1, a pair ascending.
+    {"AdditionalLimitsStoreWhatTheyShow",
+     {{Sel, "", kNext},
+      {OneMean, "", kNext},
+      {Costs, "", kNext},
+      {Limits, "", kNext},
+      {Additional, "",
+       "below1Edit=30 below1LimitEdit=0.2 below2Edit=20 below2LimitEdit=0.1 above2Edit=90 "
+       "above2LimitEdit=0.1 backButton"},
+      {Limits, "", kNext},
+      {Additional, "below1Edit=20 below2Edit=30 above1Edit=90 above2Edit=",
+       "below1Edit= below1LimitEdit= backButton"},
+      {Limits, "", kNext},
+      {Additional, "below1Edit= below2Edit=30", kNext},
+      {Verify, "", kNext}},
+     [](const DQORecord& r, const CScriptedSeams&) {
+         EXPECT_EQ(std::make_tuple(r.dBelow1, r.fBelow1Limit, r.dBelow2, r.fBelow2Limit),
+                   std::make_tuple(0.0, 0.0f, 30.0, 0.2f));
+         EXPECT_EQ(std::make_tuple(r.dAbove1, r.fAbove1Limit, r.dAbove2, r.fAbove2Limit),
+                   std::make_tuple(90.0, 0.1f, 100.0, 0.0f));
+     }},
+    // A refused SUMMARY, then << BACK: skip mode. A point checked against
+    // an earlier action level stops the skipping: its screen opens with the
+    // message, then the verification.
+    {"SkipModeShowsAnAdditionalRowTheNewInputsRule",
+     {{Sel, "", kNext},
+      {OneMean, "", kNext},
+      {Costs, "", kNext},
+      {Limits, "", kNext},
+      {Additional, "", "below1Edit=40 below1LimitEdit=0.05 backButton"},
+      {Limits, "", kBack},
+      {Costs, "", kBack},
+      {OneMean, "", "actionLevelEdit=-30 summaryButton actionLevelEdit=30 backButton"},
+      {Additional, "below2Edit=40", "below2Edit=20 nextButton"},
+      {Verify, "", kNext}},
+     [](const DQORecord& rec, const CScriptedSeams& seams) {
+         ExpectInputErrors(seams, 2, "Action Level(30.000)");
+         EXPECT_EQ(std::make_tuple(rec.dBelow2, rec.fBelow2Limit), std::make_tuple(20.0, 0.05f));
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Wizard, WizardTest, testing::ValuesIn(kRuns),
+                         [](const testing::TestParamInfo<WizardRun>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// SUMMARY at once: the defaults of every later screen. Yes to a new
+// analysis starts over from a reset record, with no curve while the wizard
+// runs; No ends the program.
+TEST(WizardStart, StartUpRunsTheWizardAndANewAnalysisAnother)
+{
+    const std::type_info* const question = &typeid(CNewAnalysisDlg);
+    CScriptedSeams seams;
+    Script(seams, {{&typeid(CIntroDlg), "", ""},
+                   {Sel, "", kNext},
+                   {OneMean, "", kSummary},
+                   {question, "", "noButton"},
+                   {question, "", "yesButton"},
+                   {Sel, "", kNext},
+                   {OneMean, "actionLevelEdit=50", kSummary}});
+    CTaloApp talo;
+    talo.InitInstance();
+    CTaloDoc& doc = talo.Document();
+    const DQORecord& rec = doc.m_dqoCurrent;
+    EXPECT_EQ(std::make_tuple(rec.nSamples, rec.fLabCost, rec.fFieldCost, rec.fLimitAtLower,
+                              rec.fLimitAtUpper),
+              std::make_tuple(13, 1000.0f, 50.0f, 0.01f, 0.01f));
+
+    doc.m_dqoOriginal.dActionLevel = 20;
+    doc.AskNewAnalysis();
+    EXPECT_EQ(seams.endStatuses, std::vector<int>{0});
+    QSignalSpy updates(&doc, &CTaloDoc::ViewsUpdated);
+    // The screens open over the main window.
+    seams.scripts[1] = [&talo, &updates, next = seams.scripts[1]](QDialog& dialog) {
+        EXPECT_EQ(std::make_tuple(talo.Document().IsResultsReady(), updates.count(),
+                                  dialog.parentWidget()),
+                  std::make_tuple(0, 1, static_cast<QWidget*>(&talo.MainFrame())));
+        next(dialog);
+    };
+    doc.AskNewAnalysis();
+    EXPECT_TRUE(seams.scripts.empty());
+    EXPECT_EQ(doc.IsResultsReady(), 1);
+}
+
+} // namespace
