@@ -79,9 +79,10 @@ void CTaloDialog::setVisible(bool visible)
         // focus, so no button may make itself the default on focus.
         for (QPushButton* button : findChildren<QPushButton*>())
             button->setAutoDefault(false);
-        ReserveTitleWidth();
         CopyMembersToControls();
         OnOpening();
+        // After the opening steps, which may set the title.
+        ReserveTitleWidth();
     }
     QDialog::setVisible(visible);
 }
