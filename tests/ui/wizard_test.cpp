@@ -5,11 +5,14 @@
 #include <string>
 #include <tuple>
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 #include <QAbstractButton>
+#include <QColor>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QPalette>
 #include <QSignalSpy>
 #include <QStringList>
 
@@ -235,6 +238,16 @@ TEST(WizardStart, StartUpRunsTheWizardAndANewAnalysisAnother)
                    {Sel, "", kNext},
                    {OneMean, "actionLevelEdit=50", kSummary}});
     CTaloApp talo;
+    // The introduction over the visible main window; screens and boxes are
+    // light gray with black text, the main window is not.
+    seams.scripts[0] = [&talo, intro = seams.scripts[0]](QDialog& dialog) {
+        EXPECT_TRUE(talo.MainFrame().isVisible());
+        EXPECT_EQ(std::make_pair(dialog.palette().color(QPalette::Window),
+                                 dialog.palette().color(QPalette::WindowText)),
+                  std::make_pair(QColor(192, 192, 192), QColor(0, 0, 0)));
+        EXPECT_NE(talo.MainFrame().palette().color(QPalette::Window), QColor(192, 192, 192));
+        intro(dialog);
+    };
     talo.InitInstance();
     CTaloDoc& doc = talo.Document();
     const DQORecord& rec = doc.m_dqoCurrent;

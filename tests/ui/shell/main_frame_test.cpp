@@ -14,8 +14,6 @@
 
 #include "tests/support/scripted_seams.h"
 #include "ui/graph/talo_view.h"
-#include "ui/screens/intro_dlg.h"
-#include "ui/shell/talo_app.h"
 #include "ui/talo_doc.h"
 
 namespace {
@@ -98,25 +96,6 @@ TEST_F(MainFrameTest, ExitAndCloseAskOnceAndEndWithStatusOneOnlyOnOk)
                       answer == kAnswerOk ? std::vector{1} : std::vector<int>{});
         }
     }
-}
-
-TEST(TaloStartUp, ShowsTheMainWindowThenTheIntroductionOnce)
-{
-    CScriptedSeams seams;
-    CTaloApp talo;
-    seams.scripts = {[&talo](QDialog& dialog) {
-        EXPECT_NE(dynamic_cast<CIntroDlg*>(&dialog), nullptr);
-        EXPECT_TRUE(talo.MainFrame().isVisible());
-        // Screens and boxes are light gray with black text; the main window is not.
-        EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(192, 192, 192));
-        EXPECT_EQ(dialog.palette().color(QPalette::WindowText), QColor(0, 0, 0));
-        EXPECT_NE(talo.MainFrame().palette().color(QPalette::Window), QColor(192, 192, 192));
-    }};
-
-    talo.InitInstance();
-
-    EXPECT_EQ(seams.modalRuns, 1);
-    EXPECT_FALSE(talo.Document().IsResultsReady());
 }
 
 } // namespace
