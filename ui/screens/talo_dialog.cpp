@@ -93,8 +93,12 @@ void CTaloDialog::ReserveTitleWidth()
 {
     if (layout() == nullptr || m_bTitleReserved)
         return;
-    const QFontMetrics metrics(font());
-    const int buttons = 6 * metrics.height();
+    // Title bars commonly use a bold face; their buttons and icon take a few
+    // line heights.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const int buttons = 8 * metrics.height();
     layout()->addItem(new QSpacerItem(metrics.horizontalAdvance(windowTitle()) + buttons, 0,
                                       QSizePolicy::Fixed, QSizePolicy::Minimum));
     m_bTitleReserved = true;
