@@ -15,19 +15,6 @@ namespace {
 
 const QRgb kWhite = qRgb(255, 255, 255), kBlack = qRgb(0, 0, 0);
 
-// A 37 x 5 image, white but for its bottom-left and top-right pixels, made
-// with the given colour table.
-QImage Pattern(const QList<QRgb>& colourTable)
-{
-    QImage image(37, 5, QImage::Format_Mono);
-    image.setColorTable(colourTable);
-    const int white = colourTable.indexOf(kWhite);
-    image.fill(white);
-    image.setPixel(0, 4, 1 - white);
-    image.setPixel(36, 0, 1 - white);
-    return image;
-}
-
 TEST(BitmapEncodingTest, OneBitBottomUpRowsPaddedWhiteIsOne)
 {
     // File header (size 102, bits at 62), 40-byte info header: 37 x 5, one
@@ -40,9 +27,14 @@ TEST(BitmapEncodingTest, OneBitBottomUpRowsPaddedWhiteIsOne)
     const QByteArray middle("\xff\xff\xff\xff\xf8\x00\x00\x00", 8);
     const QByteArray top("\xff\xff\xff\xff\xf0\x00\x00\x00", 8);
     // Whichever index the image keeps white at, white is written as 1.
-    for (const QList<QRgb>& colourTable :
-         {QList<QRgb>{kBlack, kWhite}, QList<QRgb>{kWhite, kBlack}}) {
-        const QByteArray bytes = EncodeMonoBitmap(Pattern(colourTable));
+    for (const QList<QRgb>& table : {QList<QRgb>{kBlack, kWhite}, QList<QRgb>{kWhite, kBlack}}) {
+        // 37 x 5, white but for its bottom-left and top-right pixels.
+        QImage image(37, 5, QImage::Format_Mono);
+        image.setColorTable(table);
+        image.fill(table.indexOf(kWhite));
+        image.setPixel(0, 4, table.indexOf(kBlack));
+        image.setPixel(36, 0, table.indexOf(kBlack));
+        const QByteArray bytes = EncodeMonoBitmap(image);
         ASSERT_EQ(bytes.size(), 102);
         EXPECT_EQ(bytes.left(38), header);
         EXPECT_EQ(bytes.mid(54, 8), QByteArray("\0\0\0\0\xff\xff\xff\0", 8)); // black, white
@@ -80,8 +72,9 @@ TEST(MonochromeRenderTest, EveryPixelNotWhiteInCopyModeIsBlack)
         }
     EXPECT_GT(black, 1000);
     // Drawn without antialiasing: only the graph's own colours, no blended
-    // edges that the threshold would turn into solid blocks.
+    // edges that the threshold would turn into solid blocks; no gray region.
     EXPECT_LE(colours.size(), 8);
+    EXPECT_FALSE(colours.contains(qRgb(150, 150, 150)));
 }
 
 } // namespace

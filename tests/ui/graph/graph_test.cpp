@@ -5,13 +5,11 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QStringList>
 
 #include <algorithm>
 #include <climits>
 #include <limits>
 #include <numeric>
-#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -56,14 +54,6 @@ const GraphCase kCases[] = {
     {"TwoProportionAtLeast", kTwoProportion, kBaselineAtLeast, kSimpleRandom, ""},
 };
 
-DQORecord Analysed(DQORecord rec)
-{
-    FillCalculationBlock(rec);
-    RecordingMessages messages;
-    ComputeAnalysisPass(rec, messages);
-    return rec;
-}
-
 // Composites of 4 aliquots; three strata.
 DQORecord Analysed(const GraphCase& c)
 {
@@ -72,18 +62,26 @@ DQORecord Analysed(const GraphCase& c)
     const double deviations[] = {10, 16.67, 25}, weights[] = {0.5, 0.3, 0.2};
     std::copy_n(deviations, 3, rec.dStratumValue);
     std::copy_n(weights, 3, rec.dStratumWeight);
-    return Analysed(rec);
+    FillCalculationBlock(rec);
+    RecordingMessages messages;
+    ComputeAnalysisPass(rec, messages);
+    return rec;
+}
+
+void Draw(QPaintDevice& device, const DQORecord* rec)
+{
+    CGraph graph = CGraph::PerformanceCurve();
+    QPainter painter(&device);
+    graph.Draw(painter, rec, kWidth, kHeight, false);
 }
 
 // ---- Pixels ----
 
 QImage Render(const DQORecord* rec)
 {
-    CGraph graph = CGraph::PerformanceCurve();
     QImage image(kWidth, kHeight, QImage::Format_ARGB32);
     image.fill(Qt::white);
-    QPainter painter(&image);
-    graph.Draw(painter, rec, kWidth, kHeight, false);
+    Draw(image, rec);
     return image;
 }
 
@@ -160,10 +158,8 @@ public:
 
 std::vector<DrawnText> Texts(const DQORecord* rec)
 {
-    CGraph graph = CGraph::PerformanceCurve();
     TextRecorder device;
-    QPainter painter(&device);
-    graph.Draw(painter, rec, kWidth, kHeight, false);
+    Draw(device, rec);
     return device.engine.texts;
 }
 
@@ -183,7 +179,6 @@ QStringList Matching(const std::vector<DrawnText>& texts, const char* pattern)
     return found;
 }
 
-// On the screen; copies and the printed page are the view's.
 class GraphCaseTest : public ::testing::TestWithParam<GraphCase> {
 protected:
     DQORecord rec = Analysed(GetParam());
@@ -214,42 +209,27 @@ TEST_P(GraphCaseTest, AxesGrayRegionActionLevelAndCurve)
     EXPECT_NEAR(Last(Profile(image, Green)), right, 2);
 }
 
-TEST(GraphTextTest, EachAdditionalRowCarriesItsOwnNotSatisfiedFlag)
+TEST_P(GraphCaseTest, TextsFollowTheParameterBaselineAndDesign)
 {
-    DQORecord rec = StartingRecord(kOneMean);
-    const double points[] = {10, 20, 0, 0, 80, 90};
-    for (int row : {kRowBelow1, kRowBelow2, kRowAbove1, kRowAbove2}) {
-        rec.dErrorPoint[row] = points[row];
-        rec.dErrorLimit[row] = 0.05;
-    }
-    const QString flagged[kAdditionalRows] = {
-        "10.000             0.050      FR NS", "20.000             0.050      FR NS",
-        "80.000             0.050      FA NS", "90.000             0.050      FA NS"};
-    for (int k = 0; k < kAdditionalRows; ++k) {
-        std::fill_n(rec.bNotSatisfied, kAdditionalRows, 0);
-        rec.bNotSatisfied[k] = 1;
-        const auto texts = Texts(&rec);
-        EXPECT_EQ(Matching(texts, " NS$"), QStringList{flagged[k]}) << k;
-        // The table stands far enough left for its longest row to end inside.
-        for (const DrawnText& t : texts) {
-            if (t.text.endsWith(QLatin1String(" NS")))
-                EXPECT_LE(t.origin.x() + QFontMetricsF(t.font).horizontalAdvance(t.text), kWidth);
-        }
-        EXPECT_EQ(Matching(texts, "      F[AR] ").size(), 6) << "a row for each limit in force";
-    }
-    rec.dErrorLimit[kRowBelow1] = 0;
-    EXPECT_EQ(Matching(Texts(&rec), "      F[AR] ").size(), 5);
-}
+    for (const QString& text : QString(GetParam().shown).split('|', Qt::SkipEmptyParts))
+        EXPECT_NE(Find(texts, text), nullptr) << text.toStdString();
+    const char* const designs[] = {"Simple Random Sampling", "Composite Sampling",
+                                   "Stratified Sampling"};
+    EXPECT_NE(Find(texts, designs[rec.nDesign]), nullptr);
+    QStringList details;
+    if (rec.nDesign == kComposite)
+        details << QString::asprintf("(%d composites of 4 aliquots)", rec.nSamples);
+    if (rec.nDesign == kStratified)
+        details << QString::asprintf("(Strata sizes: %d %d %d)", rec.nStratumSamples[0],
+                                     rec.nStratumSamples[1], rec.nStratumSamples[2]);
+    EXPECT_EQ(Matching(texts, "^\\("), details);
 
-TEST_P(GraphCaseTest, RegionLabelsAndHypothesisFollowTheBaseline)
-{
     const bool atLeast = rec.nBaseline == kBaselineAtLeast;
     const auto* fr = Find(texts, "FR");
     const auto* fa = Find(texts, "FA");
     ASSERT_TRUE(fr && fa);
     EXPECT_EQ(fr->origin.x() > fa->origin.x(), atLeast);
     EXPECT_NE(Find(texts, atLeast ? "<-- Action Level" : "Action Level -->"), nullptr);
-
     const char* const terms[] = {"mean ", "proportion ", "mean1 - mean2 ", "prop1 - prop2 "};
     const int shifts[] = {40, 45, 58, 58};
     const QString lead = QStringLiteral("Ho: ") + terms[rec.nParameter];
@@ -257,31 +237,38 @@ TEST_P(GraphCaseTest, RegionLabelsAndHypothesisFollowTheBaseline)
     const auto* drawn = Find(texts, hypothesis);
     const auto* underscore = Find(texts, "_");
     ASSERT_TRUE(drawn && underscore) << hypothesis.toStdString();
-    // Under "FR", moved left by the shift and by its own length in device units.
+    // Under "FR", moved left by the shift and by its own length in device
+    // units; the underscore under the relation makes it read >= or <=.
     EXPECT_EQ(drawn->origin.x(), fr->origin.x() - shifts[rec.nParameter] - hypothesis.size());
-    // The underscore under the relation makes it read >= or <=.
-    const QPointF under(QFontMetrics(drawn->font).horizontalAdvance(lead), 0);
-    EXPECT_EQ(underscore->origin, drawn->origin + under);
-}
-
-TEST_P(GraphCaseTest, LabelsAndTheTextBlockWithTheDesignMakeUp)
-{
-    for (const QString& text : QString(GetParam().shown).split('|', Qt::SkipEmptyParts))
-        EXPECT_NE(Find(texts, text), nullptr) << text.toStdString();
-    const char* const names[] = {"Simple Random Sampling", "Composite Sampling",
-                                 "Stratified Sampling"};
-    EXPECT_NE(Find(texts, names[rec.nDesign]), nullptr);
-    QStringList expected;
-    if (rec.nDesign == kComposite)
-        expected << QString::asprintf("(%d composites of 4 aliquots)", rec.nSamples);
-    if (rec.nDesign == kStratified)
-        expected << QString::asprintf("(Strata sizes: %d %d %d)", rec.nStratumSamples[0],
-                                      rec.nStratumSamples[1], rec.nStratumSamples[2]);
-    EXPECT_EQ(Matching(texts, "^\\("), expected);
+    EXPECT_EQ(underscore->origin,
+              drawn->origin + QPointF(QFontMetrics(drawn->font).horizontalAdvance(lead), 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(Analyses, GraphCaseTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return info.param.name; });
+
+TEST(GraphTextTest, EachAdditionalRowCarriesItsOwnNotSatisfiedFlag)
+{
+    DQORecord rec = StartingRecord(kOneMean);
+    const double points[] = {10, 20, 0, 0, 80, 90};
+    for (int row : {kRowBelow1, kRowBelow2, kRowAbove1, kRowAbove2})
+        rec.dErrorPoint[row] = points[row], rec.dErrorLimit[row] = 0.05;
+    const QString flagged[kAdditionalRows] = {
+        "10.000             0.050      FR NS", "20.000             0.050      FR NS",
+        "80.000             0.050      FA NS", "90.000             0.050      FA NS"};
+    for (int k = 0; k < kAdditionalRows; ++k) {
+        std::fill_n(rec.bNotSatisfied, kAdditionalRows, 0);
+        rec.bNotSatisfied[k] = 1;
+        const auto texts = Texts(&rec);
+        ASSERT_EQ(Matching(texts, " NS$"), QStringList{flagged[k]}) << k;
+        // The table stands far enough left for its longest row to end inside.
+        const DrawnText& t = *Find(texts, flagged[k]);
+        EXPECT_LE(t.origin.x() + QFontMetricsF(t.font).horizontalAdvance(t.text), kWidth);
+        EXPECT_EQ(Matching(texts, "      F[AR] ").size(), 6) << "a row for each limit in force";
+    }
+    rec.dErrorLimit[kRowBelow1] = 0;
+    EXPECT_EQ(Matching(Texts(&rec), "      F[AR] ").size(), 5);
+}
 
 TEST(GraphStandingTitleTest, DrawnAloneBeforeResults)
 {
@@ -296,7 +283,7 @@ TEST(GraphStandingTitleTest, DrawnAloneBeforeResults)
 // Nothing a record or a target size holds may break the drawing.
 TEST(GraphBrokenTest, DrawingGoesOnToTheEndAndRestoresThePainter)
 {
-    DQORecord rec = Analysed(StartingRecord(kOneMean));
+    DQORecord rec = Analysed(kCases[0]);
     std::fill_n(rec.plotSpec.dValues, 50, std::numeric_limits<double>::quiet_NaN());
     rec.plotSpec.dVLinePos[0] = std::numeric_limits<double>::infinity();
     rec.plotSpec.dYMax = rec.plotSpec.dYMin, rec.plotSpec.nPoints = 5000, rec.plotSpec.nXTicks = -3;
