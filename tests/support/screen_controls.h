@@ -1,16 +1,37 @@
 #pragma once
 
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
 #include <QAbstractButton>
 #include <QDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTest>
 
-// Finding a screen's controls by objectName and working them as a user would.
+#include "engine/dqo_record.h"
+#include "ui/screens/talo_dialog.h"
+
+// Making screens as their callers do, finding their controls by objectName
+// and working them as a user would.
+
+// A screen made (on the record, where it takes one), filled from the record
+// and pointed at it.
+using ScreenFactory = std::unique_ptr<CTaloDialog> (*)(DQORecord&);
+template <typename Dialog, auto Fill = nullptr> std::unique_ptr<CTaloDialog> Made(DQORecord& rec)
+{
+    std::unique_ptr<Dialog> dialog;
+    if constexpr (std::is_constructible_v<Dialog, DQORecord&>)
+        dialog = std::make_unique<Dialog>(rec);
+    else
+        dialog = std::make_unique<Dialog>();
+    if constexpr (!std::is_null_pointer_v<decltype(Fill)>)
+        Fill(*dialog, rec);
+    dialog->m_pDQO = &rec;
+    return dialog;
+}
 
 template <typename T = QWidget> T& Child(QWidget& parent, const QString& name)
 {
@@ -20,34 +41,47 @@ template <typename T = QWidget> T& Child(QWidget& parent, const QString& name)
 }
 
 // Blank-separated steps, in order: "name=text" types into a field, "Esc"
-// presses Esc, "close" uses the close box, any other name clicks a button.
+// presses Esc, "close" uses the close box, "Enter:name" ("Keypad:name")
+// presses Enter (on the keypad) with the focus on the control, any other name
+// clicks a button.
 inline void Act(QDialog& dialog, const char* steps)
 {
     for (const QString& step : QString::fromLatin1(steps).split(' ', Qt::SkipEmptyParts)) {
         const qsizetype equals = step.indexOf('=');
-        if (equals >= 0)
+        if (equals >= 0) {
             Child<QLineEdit>(dialog, step.left(equals)).setText(step.mid(equals + 1));
-        else if (step == QLatin1String("Esc"))
+        } else if (step == QLatin1String("Esc")) {
             QTest::keyClick(&dialog, Qt::Key_Escape);
-        else if (step == QLatin1String("close"))
+        } else if (step == QLatin1String("close")) {
             dialog.close();
-        else
+        } else if (step.contains(':')) {
+            QWidget& control = Child(dialog, step.section(':', 1));
+            control.setFocus();
+            const bool keypad = step.startsWith(QLatin1String("Keypad:"));
+            QTest::keyClick(&control, keypad ? Qt::Key_Enter : Qt::Key_Return,
+                            keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        } else {
             Child<QAbstractButton>(dialog, step).click();
+        }
     }
 }
 
-// What the named labels and fields show, joined by "|"; a hidden one shows "".
-inline std::string Shown(QWidget& parent, const char* names)
+// "name=text|..." as the named controls show it now, to compare with the
+// texts expected written the same way: a label's or a field's text, "" when
+// hidden, "checked" or "unchecked" for a radio button.
+inline std::string Shows(QWidget& parent, const std::string& expected)
 {
-    QStringList texts;
-    for (const QString& name : QString::fromLatin1(names).split(' ', Qt::SkipEmptyParts)) {
+    QStringList shown;
+    for (const QString& pair : QString::fromStdString(expected).split('|', Qt::SkipEmptyParts)) {
+        const QString name = pair.section('=', 0, 0);
         QWidget& child = Child(parent, name);
-        if (!child.isVisible())
-            texts << QString();
-        else if (auto* label = qobject_cast<QLabel*>(&child))
-            texts << label->text();
+        auto* radio = qobject_cast<QAbstractButton*>(&child);
+        if (!child.isVisibleTo(&parent))
+            shown << name + '=';
+        else if (radio && radio->isCheckable())
+            shown << name + '=' + (radio->isChecked() ? "checked" : "unchecked");
         else
-            texts << Child<QLineEdit>(parent, name).text();
+            shown << name + '=' + child.property("text").toString();
     }
-    return texts.join('|').toStdString();
+    return shown.join('|').toStdString();
 }

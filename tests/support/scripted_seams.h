@@ -81,6 +81,15 @@ public:
 
     void EndProcess(int status) override { endStatuses.push_back(status); }
 
+    // The texts of the boxes shown, in order, "|" between them.
+    std::string ShownTexts() const
+    {
+        std::string texts;
+        for (const Shown& box : shown)
+            texts += (texts.empty() ? "" : "|") + box.text.toStdString();
+        return texts;
+    }
+
     std::deque<Script> scripts;
     std::deque<int> answers;       // message box answers, OK when empty
     std::deque<QString> fileNames; // an empty name cancels the prompt

@@ -1,37 +1,33 @@
 #include "ui/screens/talo_dialog.h"
 
-#include <stdexcept>
 #include <string>
 #include <tuple>
-#include <typeinfo>
-#include <utility>
 #include <vector>
 
-#include <QLineEdit>
+#include <QAccessible>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QFontMetrics>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
-#include "engine/dqo_record.h"
 #include "engine/number_text.h"
+#include "tests/support/records.h"
+#include "tests/support/screen_controls.h"
 #include "tests/support/scripted_seams.h"
+#include "ui/screens/cost_limit_dlgs.h"
+#include "ui/screens/input_verification_dlg.h"
 #include "ui/screens/intro_dlg.h"
+#include "ui/screens/mean_inputs_dlg.h"
 #include "ui/screens/new_analysis_dlg.h"
 #include "ui/screens/parameter_selection_dlg.h"
+#include "ui/screens/prop_inputs_dlg.h"
 
 namespace {
 
 const char* const kCheckMessage = "value must be > 0";
-
-template <typename T> T& Child(QWidget& parent, const char* name)
-{
-    if (T* child = parent.findChild<T*>(QString::fromLatin1(name)))
-        return *child;
-    throw std::runtime_error(std::string("no control named ") + name);
-}
 
 // A screen with one number field that must be greater than zero and all
 // four ending buttons.
@@ -48,12 +44,7 @@ public:
         layout->addLayout(
             ButtonRow({MakeBackButton(), MakeNextButton(), MakeSummaryButton(), MakeOkButton()}));
     }
-
-    std::string CheckInputs() override
-    {
-        return ReadDouble(m_strValue) > 0 ? std::string() : std::string(kCheckMessage);
-    }
-
+    std::string CheckInputs() override { return ReadDouble(m_strValue) > 0 ? "" : kCheckMessage; }
     std::string m_strValue;
 };
 
@@ -74,43 +65,21 @@ void ExpectOneBox(const CScriptedSeams& seams, const QWidget* owner, const char*
                               buttons));
 }
 
-// A click on a button, a key sent to a control or (target nullptr) to the
-// screen, or with neither the screen's close box.
-struct Press {
-    const char* target;
-    Qt::Key key = Qt::Key_unknown;
-};
-
-const Press kEnter{nullptr, Qt::Key_Return}, kEscape{nullptr, Qt::Key_Escape}, kCloseBox{nullptr};
-
-void Send(QDialog& dialog, const Press& press)
-{
-    QWidget* target = press.target ? &Child<QWidget>(dialog, press.target) : &dialog;
-    if (press.key != Qt::Key_unknown)
-        QTest::keyClick(target, press.key,
-                        press.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    else if (press.target)
-        QTest::mouseClick(target, Qt::LeftButton);
-    else
-        dialog.close();
-}
-
-// A press refused by the checks, then one accepted, and the flags set after each.
+// A press refused by the checks, then one accepted (as Act steps), and the
+// flags set after each.
 struct OkProcessingCase {
-    Press refused, accepted;
-    const char* flagsAfterRefusal;
-    const char* flagsAtEnd;
+    const char *refused, *accepted, *flagsAfterRefusal, *flagsAtEnd;
 };
 
 const OkProcessingCase kOkProcessing[] = {
-    {{"summaryButton"}, {"nextButton"}, "S", "NS"},
-    {{"nextButton"}, {"backButton"}, "N", "BN"},
-    {{"backButton"}, {"okButton"}, "B", "BO"},
-    {{"okButton"}, {"summaryButton"}, "O", "SO"},
-    {{"valueEdit", Qt::Key_Return}, {"valueEdit", Qt::Key_Return}, "", ""},
-    {{"valueEdit", Qt::Key_Enter}, {"valueEdit", Qt::Key_Enter}, "", ""},
-    {{"nextButton", Qt::Key_Return}, {"nextButton", Qt::Key_Return}, "", ""},
-    {kEscape, kEscape, "", ""}, // on a screen whose Esc runs the checks
+    {"summaryButton", "nextButton", "S", "NS"},
+    {"nextButton", "backButton", "N", "BN"},
+    {"backButton", "okButton", "B", "BO"},
+    {"okButton", "summaryButton", "O", "SO"},
+    {"Enter:valueEdit", "Keypad:valueEdit", "", ""},
+    // A focused button is pressed by Enter, flag and all.
+    {"Enter:nextButton", "Enter:summaryButton", "N", "NS"},
+    {"Esc", "Esc", "", ""}, // on a screen whose Esc runs the checks
 };
 
 class OkProcessingTest : public testing::TestWithParam<OkProcessingCase> {};
@@ -121,14 +90,13 @@ TEST_P(OkProcessingTest, RefusalKeepsScreenTextAndFlagAcceptanceCloses)
     CScriptedSeams seams;
     CValueDlg dialog(EscapeKey::RunChecks);
     seams.scripts.push_back([&](QDialog& d) {
-        auto& edit = Child<QLineEdit>(d, "valueEdit");
-        edit.setText("abc");
-        Send(d, c.refused);
+        Act(d, "valueEdit=abc");
+        Act(d, c.refused);
         EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(edit.text(), QStringLiteral("abc"));
+        EXPECT_EQ(Shows(d, "valueEdit=abc"), "valueEdit=abc");
         EXPECT_EQ(SetFlags(dialog), c.flagsAfterRefusal);
-        edit.setText("12abc");
-        Send(d, c.accepted);
+        Act(d, "valueEdit=12abc");
+        Act(d, c.accepted);
     });
 
     EXPECT_EQ(seams.RunModal(dialog), kEndOk);
@@ -148,13 +116,11 @@ TEST(TaloDialog, CloseBoxAsksToTerminateAndEscapeClosesAtOnceKeepingTheMembers)
         CValueDlg dialog;
         dialog.m_strValue = "7";
         seams.scripts.push_back([](QDialog& d) {
-            auto& edit = Child<QLineEdit>(d, "valueEdit");
-            EXPECT_EQ(edit.text(), QStringLiteral("7")); // loaded on opening
-            edit.setText("-1");
-            d.close(); // an OK answer is only recorded by the seams
+            EXPECT_EQ(Shows(d, "valueEdit=7"), "valueEdit=7"); // loaded on opening
+            Act(d, "valueEdit=-1 close"); // an OK answer is only recorded by the seams
             EXPECT_TRUE(d.isVisible());
-            EXPECT_EQ(edit.text(), QStringLiteral("-1"));
-            QTest::keyClick(&d, Qt::Key_Escape);
+            EXPECT_EQ(Shows(d, "valueEdit=-1"), "valueEdit=-1");
+            Act(d, "Esc");
         });
 
         EXPECT_EQ(seams.RunModal(dialog), kEndCancel);
@@ -185,48 +151,137 @@ TEST(TaloDialog, OpensWithTheWholeWindowCentredAndClampedAtZero)
     }
 }
 
-TEST(ParameterSelection, ChosenParameterAndPopulationsGiveTheCode)
+// The catalogue of screens: each made for a record of the parameter, with
+// the end code of Esc (and of a close box that does not ask), whether the
+// close box asks to terminate, a button that ends it with OK, and its title
+// and captions, every push button among them.
+struct Entry {
+    ScreenFactory make;
+    int parameter, esc;
+    bool asks;
+    const char* button;
+    std::string captions;
+};
+
+const std::string kNote =
+    "|NOTE:|These values should have been identified in Steps 5 and 6 of the DQO Process.";
+const std::string kWizard = "|<< BACK|NEXT >>|SUMMARY";
+const std::string kSD = "|Estimate of Standard Deviation|Use This Value:|Coefficient of Variation:";
+const std::string kModify =
+    "Static Inputs|Minimum Value:|Maximum Value:|Baseline Condition:|Modifiable Inputs|NEXT >>";
+const int kCancel = kEndCancel, kOk = kEndOk;
+
+const Entry kCatalogue[] = {
+    {Made<CIntroDlg>, kOneMean, kOk, false, "okButton", "TALO|OK"},
+    {Made<CNewAnalysisDlg>, kOneMean, kCancel, false, "yesButton",
+     "TALO|Start a new DQO analysis?|Yes|No"},
+    {Made<CParameterSelectionDlg>, kOneMean, kCancel, true, "nextButton",
+     "TALO - Parameter Selection|NEXT >>"},
+    {Made<COneMeanInputsDlg, FillOneMeanScreen>, kOneMean, kCancel, true, "nextButton",
+     "TALO - One-Sample Mean Inputs|Estimate of Minimum Value:|Estimate of Maximum Value:|"
+     "Action Level (AL):|Select Baseline Condition |Ho: mean >= AL vs. Ha: mean < AL|"
+     "Ho: mean <= AL vs. Ha: mean > AL|Other Bound of the Gray Region" +
+         kSD + kWizard + kNote},
+    {Made<CTwoMeanInputsDlg, FillTwoMeanScreen>, kTwoMean, kOk, true, "nextButton",
+     "TALO - Two-Sample Mean Inputs|Ho: mean1 - mean2 >= AL  vs.  |Ha: mean1 - mean2 < AL|"
+     "Ho: mean1 - mean2 <= AL  vs.  |Ha: mean1 - mean2 > AL" +
+         kWizard},
+    {Made<CModifyMeanDlg, FillModifyMeanScreen>, kOneMean, kCancel, true, "nextButton",
+     "TALO - Modify One-Sample Mean Inputs|Action Level (AL):|" + kModify + kSD},
+    {Made<CModifyMeanDlg, FillModifyMeanScreen>, kTwoMean, kCancel, true, "nextButton",
+     "TALO - Modify Two-Sample Mean Inputs|NEXT >>"},
+    {Made<COnePropInputsDlg, FillOnePropScreen>, kOneProportion, kOk, true, "nextButton",
+     "TALO - One-Sample Proportion Inputs|Minimum Proportion:|0.00|Maximum Proportion:|"
+     "1.00|Action Level (AL):|Select Baseline Condition |Ho: proportion >= AL vs. Ha: "
+     "proportion < AL|Ho: proportion <= AL vs. Ha: proportion > AL|Other Bound of the "
+     "Gray Region" +
+         kWizard + kNote},
+    {Made<CTwoPropInputsDlg, FillTwoPropScreen>, kTwoProportion, kOk, true, "nextButton",
+     "TALO - Two-Sample Proportion Inputs|Minimum Mean Difference:|Maximum Mean Difference:|"
+     "Action Level (AL):|0.00  (fixed)|Select Baseline Condition: |Ho: prop1 - prop2 >= AL  vs. "
+     "         |Ha: prop1 - prop2 < AL|Ho: prop1 - prop2 <= AL  vs.                   |"
+     "Ha: prop1 - prop2 > AL" +
+         kWizard},
+    {Made<CModifyPropDlg, FillModifyPropScreen>, kOneProportion, kCancel, true, "nextButton",
+     "TALO - Modify One-Sample Proportion Inputs|" + kModify},
+    {Made<CModifyPropDlg, FillModifyPropScreen>, kTwoProportion, kCancel, true, "nextButton",
+     "TALO - Modify Two-Sample Proportion Inputs|NEXT >>"},
+    {Made<CCostsDlg, FillCostsScreen>, kOneMean, kCancel, true, "nextButton",
+     "TALO - Laboratory and Field Costs|<< BACK|NEXT >>"},
+    {Made<CErrorLimitsDlg, FillErrorLimitsScreen>, kOneMean, kCancel, true, "nextButton",
+     "TALO - Decision Error Limits|<< BACK|NEXT >>"},
+    {Made<CAdditionalLimitsDlg, FillAdditionalLimitsScreen>, kOneMean, kOk, true, "nextButton",
+     "TALO - Additional Decision Error Limits|<< BACK|NEXT >>"},
+    {Made<CInputVerificationDlg, FillVerificationScreen>, kOneMean, kCancel, true, "nextButton",
+     "TALO - Input Verification|Change Input Value(s)|Change Costs|NEXT >>"},
+};
+
+class CatalogueTest : public testing::TestWithParam<Entry> {};
+
+TEST_P(CatalogueTest, EndingsCaptionsNamesWidthAndBindings)
 {
-    const char* const parameters[] = {"meanRadio", "proportionRadio"};
-    const char* const populations[] = {"onePopulationRadio", "twoPopulationsRadio"};
-    for (const int code : {kOneMean, kOneProportion, kTwoMean, kTwoProportion}) {
+    const Entry& e = GetParam();
+    const QStringList captions = QString::fromStdString(e.captions).split('|');
+    // Esc, the close box (Cancel to its question), the button.
+    const char* const steps[] = {"Esc", "close", e.button};
+    const int ends[] = {e.esc, e.asks ? 0 : e.esc, kEndOk};
+    for (int i = 0; i < 3; ++i) {
         CScriptedSeams seams;
-        CParameterSelectionDlg dialog;
-        seams.scripts.push_back([&](QDialog& d) {
-            Child<QRadioButton>(d, parameters[code % 2]).click();
-            Child<QRadioButton>(d, populations[code / 2]).click();
-            Child<QPushButton>(d, "nextButton").click();
-        });
-        EXPECT_EQ(seams.RunModal(dialog), kEndOk);
-        EXPECT_EQ(ParameterCodeFromSelection(dialog.m_nParameter, dialog.m_nPopulations), code);
+        seams.answers.push_back(kAnswerCancel);
+        DQORecord rec = StartingRecord(e.parameter);
+        const auto dialog = e.make(rec);
+        seams.scripts.push_back([&](QDialog& d) { Act(d, steps[i]); });
+        EXPECT_EQ(seams.RunModal(*dialog), ends[i]) << steps[i];
+        EXPECT_EQ(seams.shown.size(), ends[i] == 0 ? 1u : 0u) << steps[i];
     }
+    CScriptedSeams seams;
+    DQORecord rec = StartingRecord(e.parameter);
+    const auto dialog = e.make(rec);
+    // The fields' texts and the radio buttons checked.
+    const auto state = [](QDialog& d) {
+        QStringList shown;
+        for (QLineEdit* edit : d.findChildren<QLineEdit*>())
+            shown << edit->text();
+        for (QButtonGroup* group : d.findChildren<QButtonGroup*>())
+            shown << group->checkedButton()->objectName();
+        return shown;
+    };
+    QStringList typed;
+    seams.scripts.push_back([&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), captions.front());
+        EXPECT_GE(d.width(), QFontMetrics(QApplication::font("QMdiSubWindowTitleBar"))
+                                 .horizontalAdvance(d.windowTitle()));
+        QStringList shown{d.windowTitle()};
+        for (QWidget* w : d.findChildren<QWidget*>()) {
+            shown << w->property("title").toString() << w->property("text").toString();
+            const bool named = qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w);
+            EXPECT_TRUE(!qobject_cast<QPushButton*>(w) || captions.contains(shown.back()));
+            EXPECT_TRUE(
+                !named ||
+                !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
+                << w->objectName().toStdString();
+        }
+        for (const QString& caption : captions)
+            EXPECT_TRUE(shown.contains(caption)) << caption.toStdString();
+        // What the OK processing copied comes back when the screen opens again.
+        for (QButtonGroup* group : d.findChildren<QButtonGroup*>())
+            group->buttons().back()->click();
+        int n = 0;
+        for (QLineEdit* edit : d.findChildren<QLineEdit*>())
+            edit->setText(QString::number(++n));
+        typed = state(d);
+        static_cast<CTaloDialog&>(d).accept();
+        d.done(0);
+        for (QLineEdit* edit : d.findChildren<QLineEdit*>())
+            edit->clear();
+        for (QButtonGroup* group : d.findChildren<QButtonGroup*>())
+            group->buttons().front()->setChecked(true);
+    });
+    seams.scripts.push_back([&](QDialog& d) { EXPECT_EQ(state(d), typed); });
+    seams.RunModal(*dialog);
+    seams.RunModal(*dialog);
 }
 
-// Each way of closing the screen with the end code it gives, 0 when the
-// screen stays open behind the terminate prompt.
-template <typename Dialog> void ExpectEndings(std::initializer_list<std::pair<Press, int>> endings)
-{
-    for (const auto& [press, code] : endings) {
-        SCOPED_TRACE(testing::Message() << typeid(Dialog).name() << " " << code);
-        CScriptedSeams seams;
-        Dialog dialog;
-        seams.scripts.push_back([&press = press](QDialog& d) { Send(d, press); });
-        EXPECT_EQ(seams.RunModal(dialog), code);
-        EXPECT_EQ(seams.shown.size(), code == 0 ? 1u : 0u);
-    }
-}
-
-TEST(Endings, EachScreenEndsAsPrescribed)
-{
-    ExpectEndings<CIntroDlg>(
-        {{{"okButton"}, kEndOk}, {kEnter, kEndOk}, {kEscape, kEndOk}, {kCloseBox, kEndOk}});
-    ExpectEndings<CNewAnalysisDlg>({{{"yesButton"}, kEndOk},
-                                    {kEnter, kEndOk},
-                                    {{"noButton"}, kEndCancel},
-                                    {kEscape, kEndCancel},
-                                    {kCloseBox, kEndCancel}});
-    ExpectEndings<CParameterSelectionDlg>(
-        {{{"nextButton"}, kEndOk}, {kEnter, kEndOk}, {kEscape, kEndCancel}, {kCloseBox, 0}});
-}
+INSTANTIATE_TEST_SUITE_P(Screens, CatalogueTest, testing::ValuesIn(kCatalogue));
 
 } // namespace
