@@ -23,6 +23,16 @@ Refusal DesignRefusal(const std::string& text)
     return {kTitleTalo, text};
 }
 
+// The screen's OK processing: its checks, and the store once they pass.
+template <typename Screen, typename Store>
+Refusal StoreIfAccepted(const Screen& screen, DQORecord& rec, const std::string& message,
+                        Store store)
+{
+    if (message.empty())
+        store(screen, rec);
+    return InputRefusal(message);
+}
+
 // A field typed on the command line replaces the text the screen was
 // filled with; a field not given keeps it.
 void Type(std::string& field, const std::optional<std::string>& typed)
@@ -69,10 +79,7 @@ Refusal EnterMean(DQORecord& rec, const CliOptions& o, Fill fill, Click click, C
     TypeMeanInputs(screen, o);
     TypeBaseline(screen, o, click);
     TypeDeviation(screen, o);
-    const std::string message = check(screen);
-    if (message.empty())
-        StoreMeanScreen(screen, rec);
-    return InputRefusal(message);
+    return StoreIfAccepted(screen, rec, check(screen), StoreMeanScreen);
 }
 
 Refusal EnterOneProportion(DQORecord& rec, const CliOptions& o)
@@ -81,10 +88,7 @@ Refusal EnterOneProportion(DQORecord& rec, const CliOptions& o)
     FillOnePropScreen(screen, rec);
     Type(screen.m_strActionLevel, o.actionLevel);
     TypeBaseline(screen, o, ClickOnePropBaseline);
-    const std::string message = CheckOnePropScreen(screen);
-    if (message.empty())
-        StoreOnePropScreen(screen, rec);
-    return InputRefusal(message);
+    return StoreIfAccepted(screen, rec, CheckOnePropScreen(screen), StoreOnePropScreen);
 }
 
 Refusal EnterTwoProportion(DQORecord& rec, const CliOptions& o)
@@ -92,10 +96,7 @@ Refusal EnterTwoProportion(DQORecord& rec, const CliOptions& o)
     TwoPropInputsScreen screen;
     FillTwoPropScreen(screen, rec);
     TypeBaseline(screen, o, ClickTwoPropBaseline);
-    const std::string message = CheckTwoPropScreen(screen);
-    if (message.empty())
-        StoreTwoPropScreen(screen, rec);
-    return InputRefusal(message);
+    return StoreIfAccepted(screen, rec, CheckTwoPropScreen(screen), StoreTwoPropScreen);
 }
 
 Refusal EnterParameterInputs(DQORecord& rec, const CliOptions& o)
@@ -122,10 +123,7 @@ Refusal EnterCosts(DQORecord& rec, const CliOptions& o)
     Type(screen.m_strFieldCost, o.fieldCost);
     if (o.fieldCostTotal)
         screen.m_bTotalFieldCost = 1;
-    const std::string message = CheckCostsScreen(screen);
-    if (message.empty())
-        StoreCostsScreen(screen, rec);
-    return InputRefusal(message);
+    return StoreIfAccepted(screen, rec, CheckCostsScreen(screen), StoreCostsScreen);
 }
 
 Refusal EnterErrorLimits(DQORecord& rec, const CliOptions& o)
@@ -134,10 +132,7 @@ Refusal EnterErrorLimits(DQORecord& rec, const CliOptions& o)
     FillErrorLimitsScreen(screen, rec);
     Type(screen.m_strLimitAtLower, o.limitLower);
     Type(screen.m_strLimitAtUpper, o.limitUpper);
-    const std::string message = CheckErrorLimitsScreen(screen);
-    if (message.empty())
-        StoreErrorLimitsScreen(screen, rec);
-    return InputRefusal(message);
+    return StoreIfAccepted(screen, rec, CheckErrorLimitsScreen(screen), StoreErrorLimitsScreen);
 }
 
 void TypeRow(const std::vector<CliLimitPoint>& points, size_t index, std::string& point,
@@ -157,10 +152,8 @@ Refusal EnterAdditionalLimits(DQORecord& rec, const CliOptions& o)
     TypeRow(o.below, 1, screen.m_strBelow2, screen.m_strBelow2Limit);
     TypeRow(o.above, 0, screen.m_strAbove1, screen.m_strAbove1Limit);
     TypeRow(o.above, 1, screen.m_strAbove2, screen.m_strAbove2Limit);
-    const std::string message = CheckAdditionalLimitsScreen(screen, rec);
-    if (message.empty())
-        StoreAdditionalLimitsScreen(screen, rec);
-    return InputRefusal(message);
+    return StoreIfAccepted(screen, rec, CheckAdditionalLimitsScreen(screen, rec),
+                           StoreAdditionalLimitsScreen);
 }
 
 // --- The design screens of the summary ---------------------------------------
