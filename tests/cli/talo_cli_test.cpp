@@ -57,14 +57,6 @@ QJsonObject Json(const std::string& words)
     return QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
 }
 
-TEST(TaloCliTest, NoOptionPrintsTheStartingReport)
-{
-    const CliRun run = RunCli("");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, kStartingReport);
-    EXPECT_EQ(run.err, "");
-}
-
 // Each option typed into its screen, run with --report FILE: the start of
 // standard error (a screen's refusal under its title, an engine's message
 // before the result) and texts, "|"-separated, of the report file. Without
@@ -103,14 +95,15 @@ const Case kCases[] = {
      "75.000         0.5000        FA\n"},
     // Adjusted down to 2 samples, also where the quantile of 0.5 (-1.01e-7,
     // not 0) leaves a residue against a hairline gray region.
-    {"--sd 1000 --bound 51", kTooLarge, kAdjusted},
     {"--bound 50.000000001", kTooLarge, kAdjusted},
     {"--sd 1e12", kTooLarge, kAdjusted},
     {"--parameter two-mean --bound 0.000001",
      "TALO ERROR: Sample size is larger than 2147483647.\n\n", kAdjusted},
     // One refusal for each way in; the screens' checks are tested with them.
-    {"--maximum 1e-8", "TALO - Input Validation Error: The Maximum-Minimum range"},
-    {"--parameter proportion --bound 1", "TALO - Input Validation Error: For Ho: proportion"},
+    {"--minimum 60 --maximum 60.00000001", "TALO - Input Validation Error: The Maximum-Minimum"},
+    {"--action-level 80", "TALO - Input Validation Error: For Ho: mean <= Action Level"},
+    {"--parameter proportion --action-level 0.9",
+     "TALO - Input Validation Error: For Ho: proportion"},
     {"--below 10:", "TALO - Input Validation Error: Error limits must be in the range"},
     {"--design composite --sd-ratio 1", "TALO: ERROR: Ratio of measurement SD"},
     {"--design stratified --stratum 5:1", "TALO: Error: Number of Strata"},
@@ -159,8 +152,8 @@ TEST(TaloCliTest, JsonCarriesEveryResult)
     const QJsonObject json = Json("--parameter proportion --design stratified --bound 0.500001");
     EXPECT_EQ(json["parameter"].toString(), "proportion");
     EXPECT_EQ(json["design"].toString(), "Stratified Sampling");
-    EXPECT_GT(json["samples"].toInt(), 0);
     EXPECT_EQ(json["alpha"].toDouble(), 0.5); // as the message says
+    EXPECT_EQ(json["samples"].toInt(), 4);    // both strata down to 2
     EXPECT_EQ(json["strata"].toArray().size(), 2);
     EXPECT_TRUE(json["notSatisfied"].toObject().contains("above2"));
     const QJsonArray curve = json["curve"].toArray();
@@ -170,15 +163,14 @@ TEST(TaloCliTest, JsonCarriesEveryResult)
         EXPECT_GE(curve[i]["probability"].toDouble(), curve[i - 1]["probability"].toDouble()) << i;
 }
 
-TEST(TaloCliTest, CurveIsWrittenAsCsvAndTheReportFileAppended)
+// Without an output option the report is printed; --report appends it.
+TEST(TaloCliTest, ReportIsPrintedOrAppended)
 {
-    const std::string curve = TempPath("curve.csv"), report = TempPath("report.txt");
-    ASSERT_EQ(RunCli("--curve", {curve}).status, 0);
-    const std::vector<std::string> lines = Split(ReadFile(curve), '\n');
-    ASSERT_EQ(lines.size(), 102u);
-    EXPECT_EQ(lines[0], "x,probability");
-    EXPECT_EQ(lines[51].rfind("50,0.00998", 0), 0u);
-
+    const CliRun run = RunCli("");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, kStartingReport);
+    EXPECT_EQ(run.err, "");
+    const std::string report = TempPath("report.txt");
     ASSERT_EQ(RunCli("--report", {report}).status, 0);
     ASSERT_EQ(RunCli("--report", {report}).status, 0);
     EXPECT_EQ(ReadFile(report), std::string(kStartingReport) + kStartingReport);
@@ -204,14 +196,16 @@ TEST(TaloCliTest, FailedWritesEndWithStatusOne)
     }
 }
 
-TEST(TaloCliTest, FileNamesAreTakenByteForByteAndDevicesAreNotReplaced)
+// The curve as CSV, under a name that is not valid UTF-8: text would turn
+// it into replacement characters. A device is written to, not replaced.
+TEST(TaloCliTest, CurveCsvUnderANameTakenByteForByte)
 {
-    // Not valid UTF-8: text would turn it into replacement characters.
-    const std::string name = TempPath("curve-\xff\xfe.csv");
-    ASSERT_EQ(RunCli("--curve", {name}).status, 0);
-    EXPECT_EQ(ReadFile(name).rfind("x,probability\n", 0), 0u);
-
-    const std::string link = TempPath("null.png");
+    const std::string curve = TempPath("curve-\xff\xfe.csv"), link = TempPath("null.png");
+    ASSERT_EQ(RunCli("--curve", {curve}).status, 0);
+    const std::vector<std::string> lines = Split(ReadFile(curve), '\n');
+    ASSERT_EQ(lines.size(), 102u);
+    EXPECT_EQ(lines[0], "x,probability");
+    EXPECT_EQ(lines[51].rfind("50,0.00998", 0), 0u);
     ASSERT_EQ(::symlink("/dev/null", link.c_str()), 0);
     EXPECT_EQ(RunCli("--curve /dev/null --graph", {link}).status, 0);
     struct stat st {};
@@ -223,20 +217,17 @@ TEST(TaloCliTest, FileNamesAreTakenByteForByteAndDevicesAreNotReplaced)
 // the printed page.
 TEST(TaloCliTest, GraphFilesOfEachKind)
 {
-    const struct {
-        const char* suffix;
-        const char* magic;
-        int depth;
-    } kinds[] = {{"bmp", "BM", 1}, {"png", "\x89PNG", 32}, {"pdf", "%PDF-", 0}};
-    for (const auto& kind : kinds) {
-        const std::string path = TempPath(std::string("graph.") + kind.suffix);
+    for (const auto& [suffix, magic, depth] :
+         {std::tuple{"bmp", "BM", 1}, std::tuple{"png", "\x89PNG", 32},
+          std::tuple{"pdf", "%PDF-", 0}}) {
+        const std::string path = TempPath(std::string("graph.") + suffix);
         ASSERT_EQ(RunCli("--size 480x360 --graph", {path}).status, 0);
-        EXPECT_EQ(ReadFile(path).rfind(kind.magic, 0), 0u);
+        EXPECT_EQ(ReadFile(path).rfind(magic, 0), 0u);
         const QImage image(QString::fromStdString(path));
-        EXPECT_EQ(image.depth(), kind.depth);
-        if (kind.depth != 0) {
+        EXPECT_EQ(image.depth(), depth);
+        if (depth != 0) {
             EXPECT_EQ(image.size(), QSize(480, 360));
-            EXPECT_EQ(image.allGray(), kind.depth == 1);
+            EXPECT_EQ(image.allGray(), depth == 1);
         }
     }
 }

@@ -12,11 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const double value = ReadDouble(text);
-    if (!std::isfinite(value))
-        std::abort();
-    if (ReadDouble(FormatText("%.17g", value)) != value)
-        std::abort();
-    if (!std::isfinite(NarrowToFloat(value)))
+    if (!std::isfinite(value) || ReadDouble(FormatText("%.17g", value)) != value ||
+        !std::isfinite(NarrowToFloat(value)))
         std::abort();
     // Every conversion to int stays defined; the sanitizers watch them.
     TruncToInt(value);

@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <random>
-#include <string>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
@@ -20,11 +19,9 @@ std::vector<uint8_t> RandomInput(std::mt19937_64& random)
 {
     static const char kFavoured[] = "0123456789.eE+-: ,;x";
     std::vector<uint8_t> input(random() % 96);
-    for (uint8_t& byte : input) {
-        byte = random() % 4 != 0
-                   ? static_cast<uint8_t>(kFavoured[random() % (sizeof kFavoured - 1)])
-                   : static_cast<uint8_t>(random());
-    }
+    for (uint8_t& byte : input)
+        byte = static_cast<uint8_t>(random() % 4 != 0 ? kFavoured[random() % (sizeof kFavoured - 1)]
+                                                      : random());
     return input;
 }
 
@@ -43,10 +40,9 @@ int main(int argc, char** argv)
     std::mt19937_64 random(seed);
     const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     long long runs = 0;
-    while (std::chrono::steady_clock::now() < end) {
+    for (; std::chrono::steady_clock::now() < end; ++runs) {
         const std::vector<uint8_t> input = RandomInput(random);
         LLVMFuzzerTestOneInput(input.data(), input.size());
-        ++runs;
     }
     std::printf("%lld inputs, seed %llu\n", runs, seed);
     return 0;
