@@ -157,14 +157,11 @@ CModifyMeanDlg::CModifyMeanDlg(QWidget* parent)
     : CTaloDialog(QStringLiteral("TALO - Modify One-Sample Mean Inputs"), EscapeKey::CloseAtOnce,
                   CloseBox::TerminatePrompt, parent)
 {
-    auto* staticInputs = new QGroupBox(QStringLiteral("Static Inputs"), this);
-    auto* shown = new QFormLayout(staticInputs);
-    AddFieldRow(shown, QStringLiteral("Minimum Value:"),
-                MakeText(QStringLiteral("minimumText"), &m_strMinimum));
-    AddFieldRow(shown, QStringLiteral("Maximum Value:"),
-                MakeText(QStringLiteral("maximumText"), &m_strMaximum));
-    AddFieldRow(shown, QStringLiteral("Baseline Condition:"),
-                MakeText(QStringLiteral("baselineText"), &m_strBaseline));
+    QGroupBox* staticInputs = MakeTextBox(
+        QStringLiteral("Static Inputs"),
+        {{QStringLiteral("Minimum Value:"), QStringLiteral("minimumText"), &m_strMinimum},
+         {QStringLiteral("Maximum Value:"), QStringLiteral("maximumText"), &m_strMaximum},
+         {QStringLiteral("Baseline Condition:"), QStringLiteral("baselineText"), &m_strBaseline}});
 
     auto* modifiable = new QGroupBox(QStringLiteral("Modifiable Inputs"), this);
     auto* inputs = new QFormLayout(modifiable);

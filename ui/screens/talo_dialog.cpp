@@ -187,6 +187,15 @@ QGroupBox* CTaloDialog::MakeRadioBox(const QString& title, const QButtonGroup* g
     return box;
 }
 
+QGroupBox* CTaloDialog::MakeTextBox(const QString& title, std::initializer_list<ShownText> texts)
+{
+    auto* box = new QGroupBox(title, this);
+    auto* form = new QFormLayout(box);
+    for (const ShownText& text : texts)
+        AddFieldRow(form, text.caption, MakeText(text.objectName, text.member));
+    return box;
+}
+
 QPushButton* CTaloDialog::MakeButton(const QString& caption, const QString& objectName)
 {
     auto* button = new QPushButton(caption, this);

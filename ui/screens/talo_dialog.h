@@ -40,6 +40,13 @@ struct RadioChoice {
     QString objectName;
 };
 
+// A captioned static text bound to its member.
+struct ShownText {
+    QString caption;
+    QString objectName;
+    std::string* member;
+};
+
 // Top-left corner of a window of the given size centred on (x, y), never
 // off the top or the left edge of the desktop.
 QPoint CentredTopLeft(int x, int y, int width, int height);
@@ -104,6 +111,8 @@ protected:
     static void AddFieldRow(QFormLayout* form, const QString& caption, QWidget* field);
     // The buttons of a radio group in a titled box, one under the other.
     QGroupBox* MakeRadioBox(const QString& title, const QButtonGroup* group);
+    // Captioned static texts in a titled box, one under the other.
+    QGroupBox* MakeTextBox(const QString& title, std::initializer_list<ShownText> texts);
 
     // A named push button (no button of a screen takes the Enter key over).
     QPushButton* MakeButton(const QString& caption, const QString& objectName);
