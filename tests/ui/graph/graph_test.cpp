@@ -207,10 +207,10 @@ TEST_P(GraphCaseTest, AxesGrayRegionActionLevelCurveAndPrintedPage)
     EXPECT_NEAR(Fullest(Profile(image, Red)), at(bounds[action]), 2);
     EXPECT_GT(Count(image, Green), (right - left) / 2);
     EXPECT_NEAR(Last(Profile(image, Green)), right, 2);
-    // The printed page fills the gray region, and its axes are black, not
-    // blue, also where their edges are blended.
+    // The printed page fills the gray region as the window does, and its axes
+    // are black, not blue, also where their edges are blended.
     const QImage page = Render(&rec, true);
-    EXPECT_GT(Count(page, RegionGray), 10000);
+    EXPECT_GT(Count(page, RegionGray), Count(image, RegionGray) / 2);
     EXPECT_EQ(Count(page, Blue), 0);
 }
 
