@@ -44,9 +44,9 @@ template <typename T = QWidget> T& Child(QWidget& parent, const QString& name)
 // presses Esc, "close" uses the close box, "Enter:name" ("Keypad:name")
 // presses Enter (on the keypad) with the focus on the control, any other name
 // clicks a button.
-inline void Act(QDialog& dialog, const char* steps)
+inline void Act(QDialog& dialog, const QString& steps)
 {
-    for (const QString& step : QString::fromLatin1(steps).split(' ', Qt::SkipEmptyParts)) {
+    for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
         const qsizetype equals = step.indexOf('=');
         if (equals >= 0) {
             Child<QLineEdit>(dialog, step.left(equals)).setText(step.mid(equals + 1));

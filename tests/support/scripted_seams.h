@@ -59,24 +59,20 @@ public:
                     MessageButtons buttons) override
     {
         shown.push_back({owner, title, text, icon, buttons});
-        if (answers.empty())
-            return kAnswerOk;
-        const int answer = answers.front();
-        answers.pop_front();
+        const int answer = answers.empty() ? kAnswerOk : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
         return answer;
     }
 
     bool AskSaveFileName(QWidget*, const SaveFileRequest& request, QString& chosenName) override
     {
         requests.push_back(request);
-        if (fileNames.empty() || fileNames.front().isEmpty()) {
-            if (!fileNames.empty())
-                fileNames.pop_front();
-            return false;
-        }
-        chosenName = fileNames.front();
-        fileNames.pop_front();
-        return true;
+        const QString name = fileNames.empty() ? QString() : fileNames.front();
+        if (!fileNames.empty())
+            fileNames.pop_front();
+        chosenName = name.isEmpty() ? chosenName : name;
+        return !name.isEmpty();
     }
 
     void EndProcess(int status) override { endStatuses.push_back(status); }

@@ -62,7 +62,6 @@ const char* const kNext = "nextButton";
 const char* const kBack = "backButton";
 const char* const kSummary = "summaryButton";
 struct WizardRun {
-    const char* name;
     std::vector<Visit> visits;
     std::function<void(const DQORecord&, const CScriptedSeams&)> check;
 };
@@ -82,8 +81,8 @@ TEST_P(WizardTest, RunsTheScreensAndLeavesTheRecord)
 }
 
 const WizardRun kRuns[] = {
-    {"OverviewRoad",
-     {{Sel, "meanRadio=checked|onePopulationRadio=checked", kNext},
+    // The road of one analysis.
+    {{{Sel, "meanRadio=checked|onePopulationRadio=checked", kNext},
       {OneMean, "actionLevelEdit=50|otherBoundEdit=75|sdEdit=16.67", kNext},
       {Costs, "labCostEdit=1000.00|fieldCostEdit=50.00", kNext},
       {Limits, "limitAtLowerEdit=0.01|limitAtUpperEdit=0.01", kNext},
@@ -96,8 +95,7 @@ const WizardRun kRuns[] = {
      }},
     // A refused << BACK keeps its flag: NEXT >> then goes back. Going back
     // from the costs keeps the inputs, and skip mode what later screens hold.
-    {"BackKeepsWhatWasEntered",
-     {{Sel, "", kNext},
+    {{{Sel, "", kNext},
       {OneMean, "", "actionLevelEdit=40 otherBoundEdit=60 nextButton"},
       {Costs, "", "labCostEdit=-1 backButton labCostEdit=500.004 nextButton"},
       {OneMean, "actionLevelEdit=40|otherBoundEdit=60", kNext},
@@ -111,9 +109,9 @@ const WizardRun kRuns[] = {
              std::make_tuple(rec.dLowerBound, rec.dUpperBound, rec.fLabCost, rec.fLimitAtLower),
              std::make_tuple(40.0, 60.0, 500.0f, 0.05f));
      }},
-    // Back at the selection every input is lost, the choice is kept.
-    {"EachParameterItsScreen",
-     {{Sel, "", "proportionRadio twoPopulationsRadio nextButton"},
+    // Each parameter has its screen. Back at the selection every input is
+    // lost, the choice is kept.
+    {{{Sel, "", "proportionRadio twoPopulationsRadio nextButton"},
       {TwoProp, "minimumText=-1|maximumText=1|otherBoundEdit=0.5", "otherBoundEdit=0.3 backButton"},
       {Sel, "proportionRadio=checked|twoPopulationsRadio=checked", "onePopulationRadio nextButton"},
       {OneProp, "", kBack},
@@ -127,8 +125,7 @@ const WizardRun kRuns[] = {
      }},
     // Whatever way the screen is left, its rows are stored as shown: a
     // single entry below as below 2, above as above 1, a pair ascending.
-    {"AdditionalLimitsStoreWhatTheyShow",
-     {{Sel, "", kNext},
+    {{{Sel, "", kNext},
       {OneMean, "", kNext},
       {Costs, "", kNext},
       {Limits, "", kNext},
@@ -150,8 +147,7 @@ const WizardRun kRuns[] = {
     // A refused SUMMARY, then << BACK: skip mode. A point checked against
     // an earlier action level stops the skipping: its screen opens with the
     // message, then the verification.
-    {"SkipModeShowsAnAdditionalRowTheNewInputsRule",
-     {{Sel, "", kNext},
+    {{{Sel, "", kNext},
       {OneMean, "", kNext},
       {Costs, "", kNext},
       {Limits, "", kNext},
@@ -168,10 +164,7 @@ const WizardRun kRuns[] = {
      }},
 };
 
-INSTANTIATE_TEST_SUITE_P(Wizard, WizardTest, testing::ValuesIn(kRuns),
-                         [](const testing::TestParamInfo<WizardRun>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Wizard, WizardTest, testing::ValuesIn(kRuns));
 
 // SUMMARY at once: the defaults of every later screen. Yes to a new
 // analysis starts over from a reset record, with no curve while the wizard
