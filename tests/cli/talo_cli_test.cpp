@@ -130,6 +130,7 @@ class TaloCliCaseTest : public ::testing::TestWithParam<Case> {};
 TEST_P(TaloCliCaseTest, StatusMessagesAndReport)
 {
     const Case& c = GetParam();
+    SCOPED_TRACE(c.args);
     const std::string path = TempPath("case.txt");
     const CliRun run = RunCli(c.args, {"--report", path});
     const bool refused = *c.report == 0;
