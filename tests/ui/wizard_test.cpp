@@ -202,6 +202,7 @@ TEST(WizardStart, StartUpRunsTheWizardAndANewAnalysisAnother)
     doc.AskNewAnalysis();
     EXPECT_EQ(seams.endStatuses, std::vector<int>{0});
     QSignalSpy updates(&doc, &CTaloDoc::ViewsUpdated);
+    ASSERT_EQ(seams.scripts.size(), 3u);
     // The screens open over the main window.
     seams.scripts[1] = [&talo, &updates, next = seams.scripts[1]](QDialog& dialog) {
         EXPECT_EQ(std::make_tuple(talo.Document().IsResultsReady(), updates.count(),

@@ -42,8 +42,17 @@ public:
             ButtonRow({MakeBackButton(), MakeNextButton(), MakeSummaryButton(), MakeOkButton()}));
     }
     std::string CheckInputs() override { return ReadDouble(m_strValue) > 0 ? "" : kCheckMessage; }
+    // An opening step may set a title wider than the controls.
+    void OnOpening() override { setWindowTitle(QString(60, 'W')); }
     std::string m_strValue;
 };
+
+// The width of the window title as the title bar shows it.
+int TitleWidth(const QDialog& d)
+{
+    return QFontMetrics(QApplication::font("QMdiSubWindowTitleBar"))
+        .horizontalAdvance(d.windowTitle());
+}
 
 // The end flags that are set: B(ack), N(ext), S(ummary), O(K).
 std::string SetFlags(const CTaloDialog& d)
@@ -92,6 +101,7 @@ TEST_P(OkProcessingTest, RefusalKeepsScreenTextAndFlagAcceptanceCloses)
         EXPECT_TRUE(d.isVisible());
         EXPECT_EQ(Shows(d, "valueEdit=abc"), "valueEdit=abc");
         EXPECT_EQ(SetFlags(dialog), c.flagsAfterRefusal);
+        EXPECT_GE(d.width(), TitleWidth(d));
         Act(d, "valueEdit=12abc");
         Act(d, c.accepted);
     });
@@ -235,8 +245,7 @@ TEST_P(CatalogueTest, EndingsCaptionsNamesWidthAndBindings)
     QStringList typed;
     seams.scripts.push_back([&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), captions.front());
-        EXPECT_GE(d.width(), QFontMetrics(QApplication::font("QMdiSubWindowTitleBar"))
-                                 .horizontalAdvance(d.windowTitle()));
+        EXPECT_GE(d.width(), TitleWidth(d));
         QStringList shown{d.windowTitle()};
         for (QWidget* w : d.findChildren<QWidget*>()) {
             shown << w->property("title").toString() << w->property("text").toString();
