@@ -10,26 +10,18 @@ namespace {
 TEST(ResetDQORecordTest, InputsComeBackResultsAndCalculationBlockStay)
 {
     DQORecord rec;
-    rec.nParameter = kTwoMean;
+    rec.nParameter = kTwoMean, rec.nBaseline = kBaselineAtLeast, rec.fLimitAtLower = 0.3f;
     ApplyParameterDefaults(rec, kTwoMean);
-    rec.nBaseline = kBaselineAtLeast;
-    rec.fLimitAtLower = 0.3f;
-    rec.nDesign = kStratified;
-    rec.dSDRatio = 0.2;
-    rec.bNotSatisfied[2] = rec.bSummaryRequested = 1;
-    rec.dTotalCost = 123.0;
-    rec.nCalcSamples = 9;
-
+    rec.nDesign = kStratified, rec.dSDRatio = 0.2, rec.bNotSatisfied[2] = 1;
+    rec.bSummaryRequested = 1, rec.dTotalCost = 123.0, rec.nCalcSamples = 9;
     ResetDQORecord(rec);
-
     // What the one-sample mean screen shows after a reset.
     EXPECT_EQ(std::make_tuple(rec.nParameter, rec.dMinimum, rec.dMaximum, rec.dActionLevel,
                               rec.nBaseline, rec.dUpperBound, rec.dSDValue),
               std::make_tuple(kOneMean, 0.0, 100.0, 50.0, kBaselineAtMost, 75.0, 16.67));
     EXPECT_EQ(std::make_tuple(rec.fLimitAtLower, rec.nDesign, rec.dSDRatio, rec.bNotSatisfied[2],
-                              rec.bSummaryRequested),
-              std::make_tuple(0.01f, kSimpleRandom, 1.0, 0, 0));
-    EXPECT_EQ(std::make_tuple(rec.dTotalCost, rec.nCalcSamples), std::make_tuple(123.0, 9));
+                              rec.bSummaryRequested, rec.dTotalCost, rec.nCalcSamples),
+              std::make_tuple(0.01f, kSimpleRandom, 1.0, 0, 0, 123.0, 9));
 }
 
 TEST(CalculationBlockTest, ParameterCodeOutOfRangeGetsNoFormula)
@@ -40,26 +32,21 @@ TEST(CalculationBlockTest, ParameterCodeOutOfRangeGetsNoFormula)
     EXPECT_EQ(rec.nCalcParameter, 0);
 }
 
+// "Original DQOs" keeps the design and the first inputs given for it.
 TEST(DesignInputsTest, OriginalDQOsKeepTheDesignAndItsFirstInputs)
 {
     DQORecord original, current;
     original.dActionLevel = 40;
-    current.nDesign = kStratified;
-    current.nStrata = 2;
-    current.dStratumWeight[1] = 0.3;
-    current.dSDRatio = 0.5;
-    current.nAliquots = 4;
+    current.nDesign = kStratified, current.nStrata = 2, current.dStratumWeight[1] = 0.3;
+    current.dSDRatio = 0.5, current.nAliquots = 4;
     SaveFirstDesignInputs(current, original);
-    current.nStrata = 3;
-    current.dSDRatio = 0.7;
+    current.nStrata = 3, current.dSDRatio = 0.7;
     SaveFirstDesignInputs(current, original); // later inputs are not kept
-
     RestoreOriginal(current, original);
     EXPECT_EQ(std::make_tuple(current.dActionLevel, current.nDesign, current.nStrata,
-                              current.dStratumWeight[1], current.dSDRatio, current.nAliquots),
-              std::make_tuple(40.0, kStratified, 2, 0.3, 0.5, 4));
-    EXPECT_EQ(std::make_tuple(current.bStrataSaved, current.bCompositeSaved),
-              std::make_tuple(1, 1));
+                              current.dStratumWeight[1], current.dSDRatio, current.nAliquots,
+                              current.bStrataSaved, current.bCompositeSaved),
+              std::make_tuple(40.0, kStratified, 2, 0.3, 0.5, 4, 1, 1));
 }
 
 } // namespace

@@ -22,12 +22,8 @@ TEST_P(FillPlotSpecTest, TicksAndGrayRegionOnTheAxis)
 {
     const AxisCase& c = GetParam();
     DQORecord rec;
-    rec.nParameter = c.parameter;
-    rec.dMinimum = c.minimum;
-    rec.dMaximum = c.maximum;
-    rec.dLowerBound = c.lower;
-    rec.dUpperBound = c.upper;
-    rec.dCurve[3] = 0.25;
+    rec.nParameter = c.parameter, rec.dMinimum = c.minimum, rec.dMaximum = c.maximum;
+    rec.dLowerBound = c.lower, rec.dUpperBound = c.upper, rec.dCurve[3] = 0.25;
     FillCalculationBlock(rec);
     FillPlotSpec(rec);
     const PlotSpec& spec = rec.plotSpec;
@@ -37,8 +33,8 @@ TEST_P(FillPlotSpecTest, TicksAndGrayRegionOnTheAxis)
     EXPECT_NEAR(spec.dXTickValues[0], c.firstTick, 1e-12);
     EXPECT_NEAR(spec.dXTickValues[5], c.middleTick, 1e-12);
     EXPECT_NEAR(spec.dXTickValues[10], c.lastTick, 1e-12);
-    EXPECT_DOUBLE_EQ(spec.dVLinePos[0], c.lowerPos);
-    EXPECT_DOUBLE_EQ(spec.dVLinePos[1], c.upperPos);
+    EXPECT_EQ(std::make_pair(spec.dVLinePos[0], spec.dVLinePos[1]),
+              std::make_pair(c.lowerPos, c.upperPos));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -28,10 +28,8 @@ inline DQORecord DesignedRecord(int parameter, int design, int baseline = kBasel
 {
     DQORecord rec = StartingRecord(parameter, baseline);
     rec.nDesign = design;
-    if (design == kComposite) {
-        rec.dSDRatio = 0.5;
-        rec.nAliquots = 4;
-    }
+    if (design == kComposite)
+        rec.dSDRatio = 0.5, rec.nAliquots = 4;
     if (design == kStratified && parameter == kOneMean)
         SetStrata(rec, {20, 40}, {0.5, 0.5});
     else if (design == kStratified)

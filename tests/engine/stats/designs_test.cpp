@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "engine/analysis_pass.h"
 #include "engine/stats/analysis.h"
 #include "tests/engine/stats/designed_records.h"
 #include "tests/support/recording_messages.h"
@@ -10,8 +9,7 @@ namespace {
 TEST(CompositeTest, DeviationAndCostOfOneCompositeSample)
 {
     DQORecord rec = DesignedRecord(kOneMean, kComposite);
-    rec.dCalcSD = 10;
-    rec.nCalcSamples = 13;
+    rec.dCalcSD = 10, rec.nCalcSamples = 13;
     RecordingMessages messages;
     CAnalysis analysis(rec, messages);
     EXPECT_NEAR(analysis.CompositeSD(), 6.6144, 5e-5);
@@ -25,24 +23,11 @@ TEST(StratifiedTest, StandardErrorCountsSmallExactSizesAsTwo)
 {
     DQORecord rec = DesignedRecord(kOneMean, kStratified);
     SetStrata(rec, {10, 20}, {0.5, 0.5});
-    rec.dStratumExact[0] = 1.2;
-    rec.dStratumExact[1] = 8.0;
+    rec.dStratumExact[0] = 1.2, rec.dStratumExact[1] = 8.0;
     RecordingMessages messages;
     // sqrt(5^2 / 2 + 10^2 / 8) = 5
     EXPECT_NEAR(CAnalysis(rec, messages).StratifiedStandardError(), 5.0, 1e-12);
     EXPECT_EQ(rec.dStratumExact[0], 2.0);
-}
-
-TEST(StratifiedTest, EqualDeviationsGiveTheSimpleRandomRate)
-{
-    DQORecord rec = DesignedRecord(kOneMean, kStratified);
-    SetStrata(rec, {16.67, 16.67}, {0.3, 0.7});
-    FillCalculationBlock(rec);
-    RecordingMessages messages;
-    ComputeAnalysisPass(rec, messages);
-    CAnalysis(rec, messages).EvaluateOneSample(kStratified, 10);
-    EXPECT_NEAR(rec.dBeta, 0.0424218408, 1e-9); // 0.0424 to four digits
-    EXPECT_TRUE(messages.shown.empty());
 }
 
 } // namespace

@@ -6,17 +6,15 @@ namespace {
 
 struct Point {
     double (*function)(double);
-    double argument;
-    double expected;
-    double tolerance;
+    double argument, expected, tolerance;
 };
 
 class NormalTest : public ::testing::TestWithParam<Point> {};
 
 TEST_P(NormalTest, ValuesOfTheApproximations)
 {
-    const Point& p = GetParam();
-    EXPECT_NEAR(p.function(p.argument), p.expected, p.tolerance) << p.argument;
+    EXPECT_NEAR(GetParam().function(GetParam().argument), GetParam().expected,
+                GetParam().tolerance);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,21 +1,19 @@
 #include "engine/stats/sample_size.h"
 
 #include <climits>
+#include <utility>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Rounding {
-    double real;
-    int rounded;
-};
+using Rounding = std::pair<double, int>;
 
 class RoundSampleSizeTest : public ::testing::TestWithParam<Rounding> {};
 
 TEST_P(RoundSampleSizeTest, DropsAFractionOfAtMostFiveHundredths)
 {
-    EXPECT_EQ(RoundSampleSize(GetParam().real), GetParam().rounded) << GetParam().real;
+    EXPECT_EQ(RoundSampleSize(GetParam().first), GetParam().second);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, RoundSampleSizeTest,
