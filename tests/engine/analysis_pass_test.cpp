@@ -58,7 +58,6 @@ const Typed kTyped[] = {
     {kMean, kSR, kAtMost, 0, 50, "", "0", 0, 0},
     {kMean, kSR, kAtMost, 0, 50, "20", "10500", 20, 0}, // the samples win
     {kMean, kSR, kAtMost, 1, 50, "", "10050", 10, 0},
-    {kMean, kComp, kAtMost, 0, 50, "", "12100", 10, 0},
     {kMean, kComp, kAtMost, 0, 50, "", "12101", 11, 0},
     {kMean, kComp, kAtMost, 1, 50, "", "10150", 10, 0},
     // 9 samples at 1000 + 0.36 (single precision) cost 9003.24, which buys 9.

@@ -1,7 +1,9 @@
 #include "engine/stats/analysis.h"
 
+#include <climits>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -42,6 +44,9 @@ void NarrowAbove(DQORecord& rec, double upper)
     rec.fAbove1Limit = rec.fAbove2Limit = 0.2f;
 }
 const Prepare WideMean = [](DQORecord& r) { r.dSD = 1000, NarrowAbove(r, 51); };
+// So narrow that the residue of the quantile of 0.5 alone would ask for 5.
+const Prepare NarrowMean = [](DQORecord& r) { r.dSD = 1000, NarrowAbove(r, 50.0001); };
+const Prepare WideTwoMean = [](DQORecord& r) { r.dSD = 1e6, NarrowAbove(r, 5); };
 const Prepare NarrowProp = [](DQORecord& r) { NarrowAbove(r, 0.5005); };
 const Prepare WideStrata = [](DQORecord& r) {
     SetStrata(r, {1000, 1000, 1000}, {0.3, 0.3, 0.4});
@@ -81,10 +86,9 @@ TEST_P(DesignTest, SizeCostAllocationAndTooLargeAdjustment)
         EXPECT_EQ(rec.dErrorLimit[row], 0.5) << row;
     EXPECT_EQ(std::make_pair(rec.dAlpha, rec.dBeta), std::make_pair(0.5, 0.5));
     EXPECT_EQ(std::make_pair(rec.fLimitAtLower, rec.fLimitAtUpper), std::make_pair(0.01f, 0.01f));
-    EXPECT_EQ(messages.shown[0].title, "TALO ERROR");
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(messages.shown[0].text,
-              "Sample size is larger than " + std::to_string(c.tooLarge) +
+    EXPECT_EQ(messages.shown[0].title + ": " + messages.shown[0].text,
+              "TALO ERROR: Sample size is larger than " + std::to_string(c.tooLarge) +
                   ".\n\nThe error rates for the bounds of the gray region have been\n"
                   "set to 0.5.  To resume your analysis adjust these error\n"
                   "rates and other data quality objectives such as the standard\n"
@@ -113,6 +117,9 @@ const DesignCase kDesigns[] = {
     {"TwoMeanFieldTotal", kTwoMean, kSR, FieldTotal, 91, 0, 0, 2 * (91000 + 50), 0, 0, 0},
     {"TwoProportion", kTwoProp, kSR, nullptr, 33, 0, 0, 2 * 33 * 1050, 0, 0, 0},
     {"MeanTooLarge", kMean, kSR, WideMean, 2, 0, 0, -1, 0, 0, 30000},
+    {"NarrowMeanTooLarge", kMean, kSR, NarrowMean, 2, 0, 0, -1, 0, 0, 30000},
+    // Two-sample sizes have no limit of their own but must fit an int; never raised to 2.
+    {"TwoMeanBeyondInt", kTwoMean, kSR, WideTwoMean, 1, 0, 0, 2 * 1050, 0, 0, INT_MAX},
     {"ThreeStrataTooLarge", kMean, kStrat, WideStrata, 6, 0, 0, -1, 2, 2, 90000},
     {"ProportionStrataTooLarge", kProp, kStrat, NarrowProp, 4, 0, 0, -1, 2, 2, 60000},
 };
@@ -159,6 +166,8 @@ const CurveCase kCurves[] = {
     {kProp, kSR, kAtMost, nullptr, 50, 0.0099883232, 60, 0.2897085135, 75, 0.9963923011},
     // A straight line in z through the two bounds, whatever the strata.
     {kProp, kStrat, kAtMost, nullptr, 50, 0.0099883232, 60, 0.3208378965, 75, 0.9900116768},
+    // Flat after the too-large adjustment (both limits 0.5), not turned round.
+    {kProp, kStrat, kAtMost, NarrowProp, 10, 0.5000000445, 50, 0.5000000445, 90, 0.5000000445},
     {kTwoMean, kSR, kAtMost, nullptr, 50, 0.0099883232, 55, 0.3270751832, 62, 0.9854559812},
     {kTwoProp, kSR, kAtMost, OtherEnds, 50, 0.0099883232, 60, 0.3261320896, 75, 0.9909515873},
     {kTwoProp, kSR, kAtLeast, OtherEnds, 25, 0.0090484127, 40, 0.6738679104, 50, 0.9900116768},
@@ -194,11 +203,9 @@ TEST_P(EvaluationTest, AchievedRateAndMessage)
     }
     EXPECT_NEAR(rec.dBeta, c.rate, c.tolerance);
     ASSERT_EQ(messages.shown.size(), *c.message ? 1u : 0u);
-    if (*c.message) {
-        EXPECT_EQ(messages.shown[0].title, "TALO");
-        EXPECT_EQ(messages.shown[0].text, c.message);
-        EXPECT_EQ(messages.shown[0].icon, c.icon);
-    }
+    if (*c.message)
+        EXPECT_EQ(std::tie(messages.shown[0].title, messages.shown[0].text, messages.shown[0].icon),
+                  std::make_tuple(std::string("TALO"), std::string(c.message), c.icon));
 }
 
 constexpr MessageIcon kNone = MessageIcon::None, kInfo = MessageIcon::Information;

@@ -19,15 +19,4 @@ TEST(CompositeTest, DeviationAndCostOfOneCompositeSample)
     EXPECT_DOUBLE_EQ(analysis.CompositeSD(), 10.0);
 }
 
-TEST(StratifiedTest, StandardErrorCountsSmallExactSizesAsTwo)
-{
-    DQORecord rec = DesignedRecord(kOneMean, kStratified);
-    SetStrata(rec, {10, 20}, {0.5, 0.5});
-    rec.dStratumExact[0] = 1.2, rec.dStratumExact[1] = 8.0;
-    RecordingMessages messages;
-    // sqrt(5^2 / 2 + 10^2 / 8) = 5
-    EXPECT_NEAR(CAnalysis(rec, messages).StratifiedStandardError(), 5.0, 1e-12);
-    EXPECT_EQ(rec.dStratumExact[0], 2.0);
-}
-
 } // namespace

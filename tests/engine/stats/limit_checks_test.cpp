@@ -51,7 +51,6 @@ const LimitCase kLimits[] = {
     {"CompositeFa", kMean, kComp, kAtMost, kRowAbove1, 70, 0.01f, 0},  // rate 0.0067
     {"StrataFrMet", kMean, kStrat, kAtMost, kRowBelow1, 47, 0.002f, 0},
     {"StrataFrNotMet", kMean, kStrat, kAtMost, kRowBelow2, 49, 0.005f, 1}, // 22 > 21
-    {"StrataFaMet", kMean, kStrat, kAtMost, kRowAbove1, 70, 0.081f, 0},    // rate 0.081347
     {"StrataFaNotMet", kMean, kStrat, kAtMost, kRowAbove2, 70, 0.08f, 1},
     {"PropFrNotMet", kProp, kSR, kAtMost, kRowBelow2, 0.48, 0.001f, 1}, // needs 90
     {"PropFaNotMet", kProp, kSR, kAtMost, kRowAbove1, 0.7, 0.01f, 1},   // rate 0.0717
@@ -59,11 +58,9 @@ const LimitCase kLimits[] = {
     {"PropStrataFrMet", kProp, kStrat, kAtMost, kRowBelow1, 0.47, 0.002f, 0},
     {"PropStrataFrNotMet", kProp, kStrat, kAtMost, kRowBelow2, 0.45, 0.0005f, 1}, // 36 > 35
     {"PropStrataFaMet", kProp, kStrat, kAtMost, kRowAbove1, 0.7, 0.081f, 0},
-    {"PropStrataFaNotMet", kProp, kStrat, kAtMost, kRowAbove2, 0.7, 0.08f, 1},
     {"TwoMeanFrMet", kTwoMean, kSR, kAtMost, kRowBelow1, -10, 0.01f, 0},       // needs 12
     {"TwoMeanFrNotMet", kTwoMean, kSR, kAtMost, kRowBelow2, -1, 0.0001f, 1},   // needs 109
     {"TwoMeanFaNotMet", kTwoMean, kSR, kAtMost, kRowAbove1, 4, 0.01f, 1},      // needs 142
-    {"TwoMeanFaAtLeast", kTwoMean, kSR, kAtLeast, kRowBelow2, -4, 0.01f, 1},   // needs 142
     {"TwoPropFaNotMet", kTwoProp, kSR, kAtMost, kRowAbove1, 0.45, 0.01f, 1},   // needs 41
     {"TwoPropFrAtLeast", kTwoProp, kSR, kAtLeast, kRowAbove1, 0.1, 0.001f, 0}, // needs 31
 };
