@@ -1,12 +1,10 @@
 #include "engine/input_checks.h"
 
 #include <cmath>
-#include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
-#include "engine/dqo_record.h"
+#include "tests/engine/stats/designed_records.h"
 
 namespace {
 
@@ -39,9 +37,6 @@ TEST_P(InputChecks, GiveTheMessageOfTheFirstFailingCheck)
         EXPECT_EQ(row.given[i], row.expected) << "input " << i;
 }
 
-constexpr int kAtMost = kBaselineAtMost;
-constexpr int kAtLeast = kBaselineAtLeast;
-
 const auto SD = [](double min, double max, double al, double bound, int baseline, double sd) {
     return MeanInputs{min, max, al, bound, baseline, kSDByValue, sd, 0};
 };
@@ -49,21 +44,14 @@ const auto CV = [](double min, double max, double al, double bound, int baseline
     return MeanInputs{min, max, al, bound, baseline, kSDByCV, 0, cv};
 };
 
-DQORecord Record(int parameter, int baseline, double min, double max, double al, double lower,
-                 double upper)
-{
-    DQORecord rec;
-    rec.nParameter = parameter, rec.nBaseline = baseline, rec.dMinimum = min, rec.dMaximum = max;
-    rec.dActionLevel = al, rec.dLowerBound = lower, rec.dUpperBound = upper;
-    return rec;
-}
-
-const DQORecord kMeanAtMost = Record(kOneMean, kAtMost, 0, 100, 50, 50, 75);
-const DQORecord kMeanAtLeast = Record(kOneMean, kAtLeast, 0, 100, 50, 25, 50);
-const DQORecord kMeanNoBaseline = Record(kOneMean, -1, 0, 100, 50, 50, 75);
-const DQORecord kOneProp = Record(kOneProportion, kAtMost, 0, 1, 0.5, 0.5, 0.75);
-// The range of two proportions is -1 to 1 whatever the record holds.
-const DQORecord kTwoProp = Record(kTwoProportion, kAtLeast, 0, 100, 0, -0.2, 0);
+// Gray regions 50 - 75 or 25 - 50 in 0 - 100, proportions 0.5 - 0.75; the
+// range of two proportions is -1 to 1 whatever the record holds.
+const DQORecord kMeanAtMost = StartingRecord(kOneMean);
+const DQORecord kMeanAtLeast = StartingRecord(kOneMean, kAtLeast);
+const DQORecord kMeanNoBaseline = With(kMeanAtMost, [](DQORecord& r) { r.nBaseline = -1; });
+const DQORecord kPropAtMost = StartingRecord(kOneProportion);
+const DQORecord kDiffAtLeast = With(StartingRecord(kTwoProportion, kAtLeast),
+                                    [](DQORecord& r) { r.dMinimum = 0, r.dMaximum = 100; });
 
 constexpr AdditionalLimitRow kNo = {false, 0, 0};
 const auto At = [](double point, double limit) { return AdditionalLimitRow{true, point, limit}; };
@@ -76,10 +64,7 @@ constexpr auto& Verification = CheckVerificationLimits;
 constexpr auto& BoundLimit = CheckErrorLimit; // the summary screen's rows 3 and 4
 
 // The deviation bound follows the calculation block's copy of the range only.
-const DQORecord kCalcRange = [] {
-    DQORecord r;
-    return r.dMaximum = 1, r.dCalcMaximum = 100, r;
-}();
+const DQORecord kCalcRange = With({}, [](DQORecord& r) { r.dMaximum = 1, r.dCalcMaximum = 100; });
 
 constexpr auto& MeanStratum = CheckMeanStratum;
 constexpr auto& PropStratum = CheckPropStratum;
@@ -118,7 +103,7 @@ std::vector<MessageRow> Rows()
           // A limit without its concentration is no row.
           Additional(kMeanAtMost, {{false, 0, 0.2}, kNo, kNo, kNo}),
           Additional(kMeanAtLeast, {At(20, 0.1), At(10, 0.1), At(60, 0.1), At(99, 0.1)}),
-          Additional(kTwoProp, {At(-0.5, 0.1), At(-0.999, 0.1), At(0.5, 0.1), At(0.999, 0.1)}),
+          Additional(kDiffAtLeast, {At(-0.6, 0.1), At(-0.999, 0.1), At(0.5, 0.1), At(0.999, 0.1)}),
           Additional(kMeanNoBaseline, {At(1000, 0.1), kNo, kNo, At(-5, 0.1)}),
           Summary(kMeanAtMost, {At(10, 0.1), kNo, At(80, 0.5), kNo}), BoundLimit(0.5),
           Composite(0.10, 4, 5.00), Composite(0.999, 1, 0.0), StrataCount(2), StrataCount(5),
@@ -220,14 +205,14 @@ std::vector<MessageRow> Rows()
          {Additional(kMeanAtLeast, {kNo, kNo, kNo, At(50, 0.1)})}},
         {"Additional proportions in the false rejection region must be in the range:\n"
          "Minimum(0.000) < Additional proportion < Action Level(0.500)",
-         {Additional(kOneProp, {kNo, At(0.5, 0.1), kNo, kNo})}},
+         {Additional(kPropAtMost, {kNo, At(0.5, 0.1), kNo, kNo})}},
         {"Additional proportions in the false acceptance region must be in the range:\n"
-         "Minimum(-1.000) < Additional proportion < Gray Region Lower Bound(-0.200)",
-         {Additional(kTwoProp, {At(-1, 0.1), kNo, kNo, kNo})}},
+         "Minimum(-1.000) < Additional proportion < Gray Region Lower Bound(-0.500)",
+         {Additional(kDiffAtLeast, {At(-1, 0.1), kNo, kNo, kNo})}},
         {"Additional proportions in the false rejection region must be in the range:\n"
          "Action Level(0.000) < Additional proportion < Maximum(1.000)",
-         {Additional(kTwoProp, {kNo, kNo, At(0, 0.1), kNo}),
-          Additional(kTwoProp, {At(-0.5, 0.1), kNo, kNo, At(1, 0.1)})}},
+         {Additional(kDiffAtLeast, {kNo, kNo, At(0, 0.1), kNo}),
+          Additional(kDiffAtLeast, {At(-0.6, 0.1), kNo, kNo, At(1, 0.1)})}},
         {"ERROR: Ratio of measurement SD to Total SD must be in the range:\n\t\t0.0 < Ratio < "
          "1.0\n",
          {Composite(1.0, 0, -1.0), Composite(0.0, 4, 5.0)}},

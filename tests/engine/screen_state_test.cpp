@@ -1,13 +1,10 @@
 #include "engine/screen_state.h"
 
 #include <algorithm>
-#include <string>
 #include <utility>
-#include <vector>
 
 #include <gtest/gtest.h>
 
-#include "engine/number_text.h"
 #include "tests/engine/stats/designed_records.h"
 #include "tests/support/recording_messages.h"
 
@@ -17,12 +14,6 @@
 // screen hands its fields to its checks.
 
 namespace {
-
-struct Texts : std::vector<std::string> {
-    using vector::vector;
-    Texts& operator<<(const std::string& text) { return push_back(text), *this; }
-    Texts& operator<<(double value) { return *this << FormatText("%g", value); } // stored
-};
 
 // A line of a message from the given words on: the values it shows.
 const auto From = [](const std::string& text, const char* start) {
@@ -184,16 +175,11 @@ TEST(DesignScreens, FillStoreAndCheck)
 
 // --- The summary screen and its pass ---------------------------------------------
 
-const auto Computed = [](ParameterCode parameter, int samples, double totalCost) {
-    DQORecord rec = StartingRecord(parameter);
-    return rec.nSamples = samples, rec.dTotalCost = totalCost, rec;
-};
-
 // The starting analysis, then with the deviation from a coefficient and two
 // additional rows, one of them with the limit 0 (not shown).
 TEST(SummaryScreen, Mean)
 {
-    DQORecord rec = Computed(kOneMean, 13, 13650);
+    DQORecord rec = Computed(kOneMean);
     auto s = Filled(FillSummaryScreen, rec);
     Texts t;
     t << s.m_strDesign << s.m_strSamplesLabel << s.m_strParameter << s.m_strSD << s.m_strGrayRegion
@@ -236,7 +222,7 @@ TEST(SummaryScreen, OtherParametersAndDesigns)
 // point below ends next to the lower bound; "Original DQOs" discards the table.
 TEST(SummaryScreen, AcceptAndApply)
 {
-    DQORecord current = Computed(kOneMean, 13, 13650), original = current;
+    DQORecord current = Computed(kOneMean), original = current;
     auto s = Filled(FillSummaryScreen, current);
     s.m_strPoint[kRowBelow1] = "60", s.m_strLimit[kRowBelow1] = "0.2";
     s.m_strLimit[kRowLower] = "0.05";

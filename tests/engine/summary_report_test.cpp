@@ -7,24 +7,15 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/dqo_record.h"
 #include "tests/engine/stats/designed_records.h"
 #include "tests/support/recording_messages.h"
 #include "tests/support/starting_report.h"
 
 namespace {
 
-// A starting analysis of 13 samples at 1000 + 50 each, computed.
-DQORecord Analysis(int parameter = kOneMean)
-{
-    DQORecord rec = StartingRecord(parameter);
-    rec.nSamples = 13, rec.dTotalCost = 13650;
-    return rec;
-}
-
 TEST(SummaryReportText, StartingAnalysisGivesTheWholeBlock)
 {
-    EXPECT_EQ(FormatSummaryReport(Analysis()), kStartingReport);
+    EXPECT_EQ(FormatSummaryReport(Computed(kOneMean)), kStartingReport);
 }
 
 // A variation of a starting analysis and lines its block must hold in this
@@ -58,7 +49,7 @@ const ReportCase kReportCases[] = {
      "           50.000         0.0100        FR\n"
      "           60.000         0.0500        FR    Not Satisfied\n"
      "             ---            ----         FR\n"},
-    {"TwoSampleMeanHasNoSDLine", [](DQORecord& r) { r = Analysis(kTwoMean); },
+    {"TwoSampleMeanHasNoSDLine", [](DQORecord& r) { r = Computed(kTwoMean); },
      "Baseline Condition: mean1-mean2 <= 0.000\n"},
     {"Composite", [](DQORecord& r) { r.nDesign = kComposite, r.nAliquots = 4, r.dSDRatio = 0.5; },
      "For the Sampling Design of:  Composite Sampling\n"
@@ -66,7 +57,7 @@ const ReportCase kReportCases[] = {
      "Ratio of Measurement SD to Total SD:  0.50\n"},
     {"StratifiedProportion",
      [](DQORecord& r) {
-         r = Analysis(kOneProportion);
+         r = Computed(kOneProportion);
          SetStrata(r, {0.25, 0.4}, {0.6, 0.4});
          r.nStratumSamples[0] = 12, r.nStratumSamples[1] = 7;
      },
@@ -79,7 +70,7 @@ class SummaryReportCase : public ::testing::TestWithParam<ReportCase> {};
 
 TEST_P(SummaryReportCase, BlockHasTheLinesOfTheDesign)
 {
-    DQORecord rec = Analysis();
+    DQORecord rec = Computed(kOneMean);
     GetParam().change(rec);
     const std::string block = FormatSummaryReport(rec);
     std::istringstream lines(GetParam().lines);
@@ -115,8 +106,8 @@ TEST(ReportFile, FailuresAreReportedAndKeepThePath)
         RecordingMessages messages;
         ScriptedPrompt prompt;
         prompt.answer = path;
-        EXPECT_EQ(report.Save(Analysis(), prompt, messages), 0);
-        EXPECT_EQ(report.Save(Analysis(), prompt, messages), 0);
+        EXPECT_EQ(report.Save(Computed(kOneMean), prompt, messages), 0);
+        EXPECT_EQ(report.Save(Computed(kOneMean), prompt, messages), 0);
         ASSERT_EQ(messages.shown.size(), 2u);
         EXPECT_EQ(messages.shown[1].title + ": " + messages.shown[1].text, "TALO: " + message);
         EXPECT_EQ(messages.shown[1].icon, MessageIcon::Warning);

@@ -1,22 +1,12 @@
 #include "engine/verification_screen.h"
 
-#include <string>
-#include <vector>
-
 #include <gtest/gtest.h>
 
-#include "engine/number_text.h"
-#include "tests/support/records.h"
+#include "tests/engine/stats/designed_records.h"
 
 // What the input verification screen shows, refuses, stores and refreshes.
 
 namespace {
-
-struct Texts : std::vector<std::string> {
-    using vector::vector;
-    Texts& operator<<(const std::string& text) { return push_back(text), *this; }
-    Texts& operator<<(double value) { return *this << FormatText("%g", value); } // stored
-};
 
 // The road of one analysis as the screen opens on it; then proportions with
 // three decimals, additional rows with "%g" and only when their limit is

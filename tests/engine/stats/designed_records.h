@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <string>
+#include <vector>
 
+#include "engine/number_text.h"
 #include "tests/support/records.h"
 
 // Short names for the tables of the statistics tests.
@@ -36,3 +39,23 @@ inline DQORecord DesignedRecord(int parameter, int design, int baseline = kBasel
         SetStrata(rec, {0.5, 0.2}, {0.4, 0.6});
     return rec;
 }
+
+// A copy of a record with a change made to it.
+template <typename Change> DQORecord With(DQORecord rec, Change change)
+{
+    return change(rec), rec;
+}
+
+// A starting analysis as computed: 13 samples at 1000 + 50 each by default.
+inline DQORecord Computed(int parameter, int samples = 13, double totalCost = 13650)
+{
+    DQORecord rec = StartingRecord(parameter);
+    return rec.nSamples = samples, rec.dTotalCost = totalCost, rec;
+}
+
+// Texts a screen shows and values it stores ("%g"), collected in order.
+struct Texts : std::vector<std::string> {
+    using vector::vector;
+    Texts& operator<<(const std::string& text) { return push_back(text), *this; }
+    Texts& operator<<(double value) { return *this << FormatText("%g", value); }
+};
