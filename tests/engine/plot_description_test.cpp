@@ -1,11 +1,10 @@
 #include "engine/plot_description.h"
 
-#include <string>
 #include <utility>
 
 #include <gtest/gtest.h>
 
-#include "engine/dqo_record.h"
+#include "tests/engine/stats/designed_records.h"
 
 namespace {
 
@@ -35,15 +34,15 @@ TEST_P(FillPlotSpecTest, TicksAndGrayRegionOnTheAxis)
               std::make_pair(c.lowerPos, c.upperPos));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Axes, FillPlotSpecTest,
-    ::testing::Values(AxisCase{"Mean", kOneMean, 0, 100, 50, 75, 0, 50, 100, 0.5, 0.75},
-                      AxisCase{"MeanOffset", kTwoMean, -20, 20, 0, 5, -20, 0, 20, 0.5, 0.625},
-                      // The difference of proportions runs from -1 to 1 whatever the ends say.
-                      AxisCase{"Proportions", kTwoProportion, -0.2, 0.9, 0, 0.5, -1, 0, 1, 0.5,
-                               0.75},
-                      // A zero-width axis cannot pass the input checks; it divides by nothing.
-                      AxisCase{"ZeroWidth", kOneMean, 5, 5, 50, 75, 5, 5, 5, 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+const AxisCase kAxes[] = {
+    {"Mean", kOneMean, 0, 100, 50, 75, 0, 50, 100, 0.5, 0.75},
+    {"MeanOffset", kTwoMean, -20, 20, 0, 5, -20, 0, 20, 0.5, 0.625},
+    // The difference of proportions runs from -1 to 1 whatever the ends say.
+    {"Proportions", kTwoProportion, -0.2, 0.9, 0, 0.5, -1, 0, 1, 0.5, 0.75},
+    // A zero-width axis cannot pass the input checks; it divides by nothing.
+    {"ZeroWidth", kOneMean, 5, 5, 50, 75, 5, 5, 5, 0, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Axes, FillPlotSpecTest, ::testing::ValuesIn(kAxes), ByName);
 
 } // namespace

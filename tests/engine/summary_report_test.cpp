@@ -81,8 +81,7 @@ TEST_P(SummaryReportCase, BlockHasTheLinesOfTheDesign)
     EXPECT_EQ(block.find("Standard Deviation") != std::string::npos, rec.nParameter == kOneMean);
 }
 
-INSTANTIATE_TEST_SUITE_P(Designs, SummaryReportCase, ::testing::ValuesIn(kReportCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Designs, SummaryReportCase, ::testing::ValuesIn(kReportCases), ByName);
 
 // Answers every save prompt with the one name.
 struct ScriptedPrompt : FilePrompt {

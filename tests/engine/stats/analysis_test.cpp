@@ -118,8 +118,7 @@ const DesignCase kDesigns[] = {
     {"ProportionStrataTooLarge", kProp, kStrat, NarrowProp, 4, 0, 0, -1, 2, 2, 60000},
 };
 
-INSTANTIATE_TEST_SUITE_P(Designs, DesignTest, ::testing::ValuesIn(kDesigns),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Designs, DesignTest, ::testing::ValuesIn(kDesigns), ByName);
 
 // The difference of proportions runs from -1 to 1 whatever the axis ends say.
 const Prepare OtherEnds = [](DQORecord& r) { r.dMinimum = -0.3, r.dMaximum = 0.9; };
@@ -236,7 +235,6 @@ const Evaluation kEvaluations[] = {
     {"TwoProportionZero", kTwoProp, kSR, kAtMost, 0, nullptr, 0.5, 0, kMinimum, kInfo},
 };
 
-INSTANTIATE_TEST_SUITE_P(Sizes, EvaluationTest, ::testing::ValuesIn(kEvaluations),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sizes, EvaluationTest, ::testing::ValuesIn(kEvaluations), ByName);
 
 } // namespace

@@ -53,6 +53,9 @@ inline DQORecord Computed(int parameter, int samples = 13, double totalCost = 13
     return rec.nSamples = samples, rec.dTotalCost = totalCost, rec;
 }
 
+// Test names from the rows' names.
+inline constexpr auto ByName = [](const auto& info) { return std::string(info.param.name); };
+
 // Texts a screen shows and values it stores ("%g"), collected in order.
 struct Texts : std::vector<std::string> {
     using vector::vector;

@@ -65,8 +65,7 @@ const LimitCase kLimits[] = {
     {"TwoPropFrAtLeast", kTwoProp, kSR, kAtLeast, kRowAbove1, 0.1, 0.001f, 0}, // needs 31
 };
 
-INSTANTIATE_TEST_SUITE_P(Rows, AdditionalLimitTest, ::testing::ValuesIn(kLimits),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, AdditionalLimitTest, ::testing::ValuesIn(kLimits), ByName);
 
 TEST(AdditionalLimitTest, UnknownParameterIsAnInternalErrorAndCountsAsMet)
 {
