@@ -50,13 +50,6 @@ std::string TempPath(const std::string& name)
     return path;
 }
 
-QJsonObject Json(const std::string& words)
-{
-    const CliRun run = RunCli("--json " + words);
-    EXPECT_EQ(run.status, 0) << run.err;
-    return QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
-}
-
 // Each option typed into its screen, run with --report FILE: the start of
 // standard error (a screen's refusal under its title, an engine's message
 // before the result) and texts, "|"-separated, of the report file. Without
@@ -150,7 +143,9 @@ INSTANTIATE_TEST_SUITE_P(Options, TaloCliCaseTest, ::testing::ValuesIn(kCases));
 // The stratified proportion curve stays upright also at limits of one half.
 TEST(TaloCliTest, JsonCarriesEveryResult)
 {
-    const QJsonObject json = Json("--parameter proportion --design stratified --bound 0.500001");
+    const CliRun run = RunCli("--json --parameter proportion --design stratified --bound 0.500001");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
     EXPECT_EQ(json["parameter"].toString(), "proportion");
     EXPECT_EQ(json["design"].toString(), "Stratified Sampling");
     EXPECT_EQ(json["alpha"].toDouble(), 0.5); // as the message says

@@ -12,16 +12,12 @@
 inline bool DecimalSeparatorAsExpected()
 {
     const char* expect = std::getenv("TALO_EXPECT_DECIMAL_COMMA");
-    if (expect == nullptr || std::strcmp(expect, "1") != 0)
-        return true;
     const char* point = std::localeconv()->decimal_point;
-    if (point != nullptr && std::strcmp(point, ",") == 0)
+    if (expect == nullptr || std::strcmp(expect, "1") != 0 || std::strcmp(point, ",") == 0)
         return true;
-    const char* name = std::setlocale(LC_ALL, nullptr);
     std::fprintf(stderr,
                  "TALO_EXPECT_DECIMAL_COMMA=1 but the decimal point is \"%s\" in locale \"%s\": "
-                 "the decimal-comma locale did not take effect (is de_DE.UTF-8 installed? "
-                 "scripts/install-deps.sh makes it)\n",
-                 point != nullptr ? point : "", name != nullptr ? name : "");
+                 "is de_DE.UTF-8 installed? (scripts/install-deps.sh makes it)\n",
+                 point, std::setlocale(LC_ALL, nullptr));
     return false;
 }

@@ -9,23 +9,10 @@ inline DQORecord StartingRecord(int parameter)
     DQORecord rec;
     rec.nParameter = parameter;
     ApplyParameterDefaults(rec, parameter);
-    switch (parameter) {
-    case kOneMean:
+    if (parameter != kOneMean) // the others open with the gray region's bound at the action level
+        rec.dLowerBound = rec.dActionLevel;
+    if (parameter == kOneMean || parameter == kTwoMean)
         rec.dSD = rec.dSDValue; // the screen stores the typed 16.67
-        break;
-    case kOneProportion:
-        rec.dLowerBound = rec.dActionLevel;
-        break;
-    case kTwoMean:
-        rec.dLowerBound = rec.dActionLevel;
-        rec.dSD = rec.dSDValue;
-        break;
-    case kTwoProportion:
-        rec.dLowerBound = rec.dActionLevel;
-        break;
-    default:
-        break;
-    }
     FillCalculationBlock(rec);
     return rec;
 }

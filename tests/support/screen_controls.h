@@ -12,6 +12,10 @@
 #include <QTest>
 
 #include "engine/dqo_record.h"
+#include "ui/screens/cost_limit_dlgs.h"
+#include "ui/screens/input_verification_dlg.h"
+#include "ui/screens/mean_inputs_dlg.h"
+#include "ui/screens/prop_inputs_dlg.h"
 #include "ui/screens/talo_dialog.h"
 
 // Making screens as their callers do, finding their controls by objectName
@@ -32,6 +36,20 @@ template <typename Dialog, auto Fill = nullptr> std::unique_ptr<CTaloDialog> Mad
     dialog->m_pDQO = &rec;
     return dialog;
 }
+
+// The screens that show a record, as the wizard and the summary screen make them.
+namespace screens {
+const ScreenFactory OneMean = Made<COneMeanInputsDlg, FillOneMeanScreen>;
+const ScreenFactory TwoMean = Made<CTwoMeanInputsDlg, FillTwoMeanScreen>;
+const ScreenFactory ModMean = Made<CModifyMeanDlg, FillModifyMeanScreen>;
+const ScreenFactory OneProp = Made<COnePropInputsDlg, FillOnePropScreen>;
+const ScreenFactory TwoProp = Made<CTwoPropInputsDlg, FillTwoPropScreen>;
+const ScreenFactory ModProp = Made<CModifyPropDlg, FillModifyPropScreen>;
+const ScreenFactory Costs = Made<CCostsDlg, FillCostsScreen>;
+const ScreenFactory Limits = Made<CErrorLimitsDlg, FillErrorLimitsScreen>;
+const ScreenFactory Additional = Made<CAdditionalLimitsDlg, FillAdditionalLimitsScreen>;
+const ScreenFactory Verify = Made<CInputVerificationDlg, FillVerificationScreen>;
+} // namespace screens
 
 template <typename T = QWidget> T& Child(QWidget& parent, const QString& name)
 {

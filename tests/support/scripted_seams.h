@@ -19,8 +19,7 @@ class CScriptedSeams : public CPlatformSeams {
 public:
     struct Shown {
         QWidget* owner;
-        QString title;
-        QString text;
+        QString title, text;
         MessageIcon icon;
         MessageButtons buttons;
     };
@@ -46,12 +45,9 @@ public:
         dialog.show();
         if (!scripts.empty()) {
             m_nUnscriptedInARow = 0;
-            Script script = scripts.front();
-            scripts.pop_front();
-            script(dialog);
+            Next(scripts, Script())(dialog);
         }
         dialog.hide();
-        ++modalRuns;
         return dialog.result();
     }
 
@@ -59,18 +55,13 @@ public:
                     MessageButtons buttons) override
     {
         shown.push_back({owner, title, text, icon, buttons});
-        const int answer = answers.empty() ? kAnswerOk : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return answer;
+        return Next(answers, int(kAnswerOk));
     }
 
     bool AskSaveFileName(QWidget*, const SaveFileRequest& request, QString& chosenName) override
     {
         requests.push_back(request);
-        const QString name = fileNames.empty() ? QString() : fileNames.front();
-        if (!fileNames.empty())
-            fileNames.pop_front();
+        const QString name = Next(fileNames, QString());
         chosenName = name.isEmpty() ? chosenName : name;
         return !name.isEmpty();
     }
@@ -92,9 +83,18 @@ public:
     std::vector<Shown> shown;
     std::vector<SaveFileRequest> requests;
     std::vector<int> endStatuses;
-    int modalRuns = 0;
 
 private:
+    // The front of a queue, taken off it, or the value when it is empty.
+    template <typename T> static T Next(std::deque<T>& queue, T empty)
+    {
+        if (queue.empty())
+            return empty;
+        T front = std::move(queue.front());
+        queue.pop_front();
+        return front;
+    }
+
     static constexpr int kMaxUnscriptedInARow = 100;
 
     CPlatformSeams* m_pPrevious;

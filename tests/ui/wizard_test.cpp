@@ -14,33 +14,26 @@
 
 #include "tests/support/screen_controls.h"
 #include "tests/support/scripted_seams.h"
-#include "ui/screens/cost_limit_dlgs.h"
-#include "ui/screens/input_verification_dlg.h"
 #include "ui/screens/intro_dlg.h"
-#include "ui/screens/mean_inputs_dlg.h"
 #include "ui/screens/new_analysis_dlg.h"
 #include "ui/screens/parameter_selection_dlg.h"
-#include "ui/screens/prop_inputs_dlg.h"
 #include "ui/shell/main_frame.h"
 #include "ui/shell/talo_app.h"
 #include "ui/talo_doc.h"
 
 namespace {
 
-const std::type_info* const Sel = &typeid(CParameterSelectionDlg);
-const std::type_info* const OneMean = &typeid(COneMeanInputsDlg);
-const std::type_info* const OneProp = &typeid(COnePropInputsDlg);
-const std::type_info* const TwoMean = &typeid(CTwoMeanInputsDlg);
-const std::type_info* const TwoProp = &typeid(CTwoPropInputsDlg);
-const std::type_info* const Costs = &typeid(CCostsDlg);
-const std::type_info* const Limits = &typeid(CErrorLimitsDlg);
-const std::type_info* const Additional = &typeid(CAdditionalLimitsDlg);
-const std::type_info* const Verify = &typeid(CInputVerificationDlg);
+using Screen = const std::type_info*;
+const Screen Sel = &typeid(CParameterSelectionDlg), OneMean = &typeid(COneMeanInputsDlg),
+             OneProp = &typeid(COnePropInputsDlg), TwoMean = &typeid(CTwoMeanInputsDlg),
+             TwoProp = &typeid(CTwoPropInputsDlg), Costs = &typeid(CCostsDlg),
+             Limits = &typeid(CErrorLimitsDlg), Additional = &typeid(CAdditionalLimitsDlg),
+             Verify = &typeid(CInputVerificationDlg);
 
 // One showing of a screen: what it shows when it opens ("control=text|..."),
 // then what the user does (as Act steps).
 struct Visit {
-    const std::type_info* screen;
+    Screen screen;
     std::string shows;
     const char* does;
 };
@@ -58,9 +51,8 @@ void Script(CScriptedSeams& seams, const std::vector<Visit>& visits)
         });
 }
 
-const char* const kNext = "nextButton";
-const char* const kBack = "backButton";
-const char* const kSummary = "summaryButton";
+const char *const kNext = "nextButton", *const kBack = "backButton",
+                  *const kSummary = "summaryButton";
 struct WizardRun {
     std::vector<Visit> visits;
     std::function<void(const DQORecord&, const CScriptedSeams&)> check;
@@ -171,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(Wizard, WizardTest, testing::ValuesIn(kRuns));
 // runs; No ends the program.
 TEST(WizardStart, StartUpRunsTheWizardAndANewAnalysisAnother)
 {
-    const std::type_info* const question = &typeid(CNewAnalysisDlg);
+    const Screen question = &typeid(CNewAnalysisDlg);
     CScriptedSeams seams;
     Script(seams, {{&typeid(CIntroDlg), "", ""},
                    {Sel, "", kNext},

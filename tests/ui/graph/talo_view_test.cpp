@@ -95,11 +95,11 @@ TEST_F(TaloViewTest, SaveGraphWritesTheBitmapOrSaysWhyNot)
     for (int save = 0; save < 3; ++save)
         m_view.OnSaveGraph();
     ASSERT_EQ(m_seams.requests.size(), 3u);
-    EXPECT_EQ(m_seams.requests[0].filters, "Bitmap Files (*.BMP);;All Files (*.*)");
-    EXPECT_EQ(m_seams.requests[0].defaultSuffix, "bmp");
+    EXPECT_EQ(std::make_pair(m_seams.requests[0].filters, m_seams.requests[0].defaultSuffix),
+              std::make_pair(QString("Bitmap Files (*.BMP);;All Files (*.*)"), QString("bmp")));
     ASSERT_EQ(m_seams.shown.size(), 1u);
-    EXPECT_EQ(m_seams.shown[0].title, "TALO");
-    EXPECT_EQ(m_seams.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(std::make_pair(m_seams.shown[0].title, m_seams.shown[0].icon),
+              std::make_pair(QString("TALO"), MessageIcon::Warning));
     EXPECT_TRUE(m_seams.shown[0].text.contains(QDir::toNativeSeparators(unwritable)));
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"curve.bmp"});
     EXPECT_EQ(QByteArray::fromStdString(ReadFile(saved.toStdString())), EncodeMonoBitmap(Mono()));

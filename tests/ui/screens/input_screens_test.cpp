@@ -6,23 +6,10 @@
 #include "tests/support/records.h"
 #include "tests/support/screen_controls.h"
 #include "tests/support/scripted_seams.h"
-#include "ui/screens/cost_limit_dlgs.h"
-#include "ui/screens/input_verification_dlg.h"
-#include "ui/screens/mean_inputs_dlg.h"
-#include "ui/screens/prop_inputs_dlg.h"
 
 namespace {
 
-const ScreenFactory OneMean = Made<COneMeanInputsDlg, FillOneMeanScreen>;
-const ScreenFactory TwoMean = Made<CTwoMeanInputsDlg, FillTwoMeanScreen>;
-const ScreenFactory ModMean = Made<CModifyMeanDlg, FillModifyMeanScreen>;
-const ScreenFactory OneProp = Made<COnePropInputsDlg, FillOnePropScreen>;
-const ScreenFactory TwoProp = Made<CTwoPropInputsDlg, FillTwoPropScreen>;
-const ScreenFactory ModProp = Made<CModifyPropDlg, FillModifyPropScreen>;
-const ScreenFactory Costs = Made<CCostsDlg, FillCostsScreen>;
-const ScreenFactory Limits = Made<CErrorLimitsDlg, FillErrorLimitsScreen>;
-const ScreenFactory Additional = Made<CAdditionalLimitsDlg, FillAdditionalLimitsScreen>;
-const ScreenFactory Verify = Made<CInputVerificationDlg, FillVerificationScreen>;
+using namespace screens;
 // The costs screen as the summary screen opens it for a composite design.
 std::unique_ptr<CTaloDialog> CompositeCosts(DQORecord& rec)
 {

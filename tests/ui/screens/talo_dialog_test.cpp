@@ -17,16 +17,13 @@
 #include "tests/support/records.h"
 #include "tests/support/screen_controls.h"
 #include "tests/support/scripted_seams.h"
-#include "ui/screens/cost_limit_dlgs.h"
-#include "ui/screens/input_verification_dlg.h"
 #include "ui/screens/intro_dlg.h"
-#include "ui/screens/mean_inputs_dlg.h"
 #include "ui/screens/new_analysis_dlg.h"
 #include "ui/screens/parameter_selection_dlg.h"
-#include "ui/screens/prop_inputs_dlg.h"
 
 namespace {
 
+using namespace screens;
 const char* const kCheckMessage = "value must be > 0";
 
 // A screen with one number field that must be greater than zero and all
@@ -166,8 +163,8 @@ struct Entry {
     ScreenFactory make;
     int parameter, esc;
     bool asks;
-    const char* button;
     std::string captions;
+    const char* button = "nextButton";
 };
 
 const std::string kWizard = "|<< BACK|NEXT >>|SUMMARY";
@@ -175,47 +172,43 @@ const std::string kModify =
     "|Static Inputs|Minimum Value:|Maximum Value:|Baseline Condition:|Modifiable Inputs|NEXT >>";
 
 const Entry kCatalogue[] = {
-    {Made<CIntroDlg>, kOneMean, kEndOk, false, "okButton", "TALO|OK"},
-    {Made<CNewAnalysisDlg>, kOneMean, kEndCancel, false, "yesButton",
-     "TALO|Start a new DQO analysis?|Yes|No"},
-    {Made<CParameterSelectionDlg>, kOneMean, kEndCancel, true, "nextButton",
+    {Made<CIntroDlg>, kOneMean, kEndOk, false, "TALO|OK", "okButton"},
+    {Made<CNewAnalysisDlg>, kOneMean, kEndCancel, false, "TALO|Start a new DQO analysis?|Yes|No",
+     "yesButton"},
+    {Made<CParameterSelectionDlg>, kOneMean, kEndCancel, true,
      "TALO - Parameter Selection|NEXT >>"},
-    {Made<COneMeanInputsDlg, FillOneMeanScreen>, kOneMean, kEndCancel, true, "nextButton",
+    {OneMean, kOneMean, kEndCancel, true,
      "TALO - One-Sample Mean Inputs|Estimate of Minimum Value:|Estimate of Maximum Value:|"
      "Action Level (AL):|Select Baseline Condition |Ho: mean >= AL vs. Ha: mean < AL|"
      "Ho: mean <= AL vs. Ha: mean > AL|Other Bound of the Gray Region|Estimate of Standard "
      "Deviation|Use This Value:|Coefficient of Variation:|NOTE:|These values should have been "
      "identified in Steps 5 and 6 of the DQO Process." +
          kWizard},
-    {Made<CTwoMeanInputsDlg, FillTwoMeanScreen>, kTwoMean, kEndOk, true, "nextButton",
+    {TwoMean, kTwoMean, kEndOk, true,
      "TALO - Two-Sample Mean Inputs|Ho: mean1 - mean2 >= AL  vs.  |Ha: mean1 - mean2 < AL|"
      "Ho: mean1 - mean2 <= AL  vs.  |Ha: mean1 - mean2 > AL" +
          kWizard},
-    {Made<CModifyMeanDlg, FillModifyMeanScreen>, kOneMean, kEndCancel, true, "nextButton",
+    {ModMean, kOneMean, kEndCancel, true,
      "TALO - Modify One-Sample Mean Inputs|Action Level (AL):" + kModify},
-    {Made<CModifyMeanDlg, FillModifyMeanScreen>, kTwoMean, kEndCancel, true, "nextButton",
-     "TALO - Modify Two-Sample Mean Inputs|NEXT >>"},
-    {Made<COnePropInputsDlg, FillOnePropScreen>, kOneProportion, kEndOk, true, "nextButton",
+    {ModMean, kTwoMean, kEndCancel, true, "TALO - Modify Two-Sample Mean Inputs|NEXT >>"},
+    {OneProp, kOneProportion, kEndOk, true,
      "TALO - One-Sample Proportion Inputs|Minimum Proportion:|0.00|Maximum Proportion:|1.00|"
      "Ho: proportion >= AL vs. Ha: proportion < AL|Ho: proportion <= AL vs. Ha: proportion > AL" +
          kWizard},
-    {Made<CTwoPropInputsDlg, FillTwoPropScreen>, kTwoProportion, kEndOk, true, "nextButton",
+    {TwoProp, kTwoProportion, kEndOk, true,
      "TALO - Two-Sample Proportion Inputs|Minimum Mean Difference:|Maximum Mean Difference:|"
      "0.00  (fixed)|Select Baseline Condition: |Ho: prop1 - prop2 >= AL  vs.          |"
      "Ha: prop1 - prop2 < AL|Ho: prop1 - prop2 <= AL  vs.                   |"
      "Ha: prop1 - prop2 > AL" +
          kWizard},
-    {Made<CModifyPropDlg, FillModifyPropScreen>, kOneProportion, kEndCancel, true, "nextButton",
+    {ModProp, kOneProportion, kEndCancel, true,
      "TALO - Modify One-Sample Proportion Inputs" + kModify},
-    {Made<CModifyPropDlg, FillModifyPropScreen>, kTwoProportion, kEndCancel, true, "nextButton",
+    {ModProp, kTwoProportion, kEndCancel, true,
      "TALO - Modify Two-Sample Proportion Inputs|NEXT >>"},
-    {Made<CCostsDlg, FillCostsScreen>, kOneMean, kEndCancel, true, "nextButton",
-     "TALO - Laboratory and Field Costs|<< BACK|NEXT >>"},
-    {Made<CErrorLimitsDlg, FillErrorLimitsScreen>, kOneMean, kEndCancel, true, "nextButton",
-     "TALO - Decision Error Limits|<< BACK|NEXT >>"},
-    {Made<CAdditionalLimitsDlg, FillAdditionalLimitsScreen>, kOneMean, kEndOk, true, "nextButton",
-     "TALO - Additional Decision Error Limits|<< BACK|NEXT >>"},
-    {Made<CInputVerificationDlg, FillVerificationScreen>, kOneMean, kEndCancel, true, "nextButton",
+    {Costs, kOneMean, kEndCancel, true, "TALO - Laboratory and Field Costs|<< BACK|NEXT >>"},
+    {Limits, kOneMean, kEndCancel, true, "TALO - Decision Error Limits|<< BACK|NEXT >>"},
+    {Additional, kOneMean, kEndOk, true, "TALO - Additional Decision Error Limits|<< BACK|NEXT >>"},
+    {Verify, kOneMean, kEndCancel, true,
      "TALO - Input Verification|Change Input Value(s)|Change Costs|NEXT >>"},
 };
 
