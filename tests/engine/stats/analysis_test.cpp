@@ -42,6 +42,8 @@ const auto NarrowAbove = [](DQORecord& r, double upper) {
 };
 // So narrow that the residue of the quantile of 0.5 alone would ask for 5.
 const Prepare NarrowMean = [](DQORecord& r) { r.dSD = 1000, NarrowAbove(r, 50.0001); };
+const Prepare WideMean = [](DQORecord& r) { r.dSD = 1000, NarrowAbove(r, 51); };
+const Prepare FivePercent = [](DQORecord& r) { r.fLimitAtLower = r.fLimitAtUpper = 0.05f; };
 const Prepare WideTwoMean = [](DQORecord& r) { r.dSD = 1e6, NarrowAbove(r, 5); };
 const Prepare NarrowProp = [](DQORecord& r) { NarrowAbove(r, 0.5005); };
 const Prepare WideStrata = [](DQORecord& r) {
@@ -111,6 +113,9 @@ const DesignCase kDesigns[] = {
     {"TwoMean", kTwoMean, kSR, nullptr, 91, 0, 0, 2 * 91 * 1050, 0, 0, 0},
     {"TwoMeanFieldTotal", kTwoMean, kSR, FieldTotal, 91, 0, 0, 2 * (91000 + 50), 0, 0, 0},
     {"TwoProportion", kTwoProp, kSR, nullptr, 33, 0, 0, 2 * 33 * 1050, 0, 0, 0},
+    {"MeanFivePercent", kMean, kSR, FivePercent, 7, 0, 0, 7350, 0, 0, 0},
+    // sd 1000 and a gray region of width 1, as the worked example.
+    {"MeanTooLarge", kMean, kSR, WideMean, 2, 0, 0, -1, 0, 0, 30000},
     {"NarrowMeanTooLarge", kMean, kSR, NarrowMean, 2, 0, 0, -1, 0, 0, 30000},
     // Two-sample sizes have no limit of their own but must fit an int; never raised to 2.
     {"TwoMeanBeyondInt", kTwoMean, kSR, WideTwoMean, 1, 0, 0, 2 * 1050, 0, 0, INT_MAX},
@@ -196,9 +201,10 @@ TEST_P(EvaluationTest, AchievedRateAndMessage)
     }
     EXPECT_NEAR(rec.dBeta, c.rate, c.tolerance);
     ASSERT_EQ(messages.shown.size(), *c.message ? 1u : 0u);
-    if (*c.message)
+    if (*c.message) {
         EXPECT_EQ(std::tie(messages.shown[0].title, messages.shown[0].text, messages.shown[0].icon),
                   std::make_tuple(std::string("TALO"), std::string(c.message), c.icon));
+    }
 }
 
 constexpr MessageIcon kNone = MessageIcon::None, kInfo = MessageIcon::Information;
