@@ -5,9 +5,14 @@
 
 namespace {
 
+// The frame is known once it is larger than the window's inner area; while
+// the window is being shown or hidden it may read as anything.
 bool FrameKnown(const QWidget& window)
 {
-    return window.frameGeometry().size() != window.size();
+    const QSize frame = window.frameGeometry().size();
+    const QSize inner = window.size();
+    return window.isVisible() && frame != inner && frame.width() >= inner.width() &&
+           frame.height() >= inner.height();
 }
 
 // Runs the placement again once an event of the window finds its frame
@@ -28,8 +33,10 @@ public:
             QMetaObject::invokeMethod(
                 this,
                 [this] {
-                    m_place();
-                    delete this;
+                    // The window may have closed or changed in the meantime.
+                    if (FrameKnown(m_window))
+                        m_place();
+                    deleteLater();
                 },
                 Qt::QueuedConnection);
         }
