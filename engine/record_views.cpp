@@ -1,6 +1,9 @@
 #include "engine/record_views.h"
 
 #include <algorithm>
+#include <utility>
+
+#include "engine/number_text.h"
 
 const char* ParameterWord(ParameterCode parameter, ParameterWordForm form)
 {
@@ -31,4 +34,42 @@ bool RowNotSatisfied(const DQORecord& rec, ErrorRow row)
             return rec.bNotSatisfied[k] != 0;
     }
     return false;
+}
+
+double OtherBound(const DQORecord& rec)
+{
+    return rec.nBaseline == kBaselineAtMost ? rec.dUpperBound : rec.dLowerBound;
+}
+
+void StoreGrayRegion(DQORecord& rec, int baseline, double actionLevel, double otherBound)
+{
+    const bool atMost = baseline == kBaselineAtMost;
+    rec.nBaseline = atMost ? kBaselineAtMost : kBaselineAtLeast;
+    rec.dLowerBound = atMost ? actionLevel : otherBound;
+    rec.dUpperBound = atMost ? otherBound : actionLevel;
+}
+
+namespace {
+
+void SortPair(double& point1, float& limit1, double& point2, float& limit2)
+{
+    if (point1 > point2) {
+        std::swap(point1, point2);
+        std::swap(limit1, limit2);
+    }
+}
+
+} // namespace
+
+void SortAdditionalPoints(DQORecord& rec)
+{
+    if (rec.nBelowCount != 0)
+        SortPair(rec.dBelow1, rec.fBelow1Limit, rec.dBelow2, rec.fBelow2Limit);
+    if (rec.nAboveCount != 0)
+        SortPair(rec.dAbove1, rec.fAbove1Limit, rec.dAbove2, rec.fAbove2Limit);
+}
+
+std::string Money(double value)
+{
+    return FormatText("%.2f", value);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "engine/dqo_record.h"
 
 // What several readers take from a record in the same way: the words for its
@@ -31,3 +33,18 @@ inline constexpr ErrorRow kAdditionalRowOf[kAdditionalRows] = {kRowBelow1, kRowB
 // Whether the design misses the limit of a table row; the gray-region bounds
 // never carry the flag.
 bool RowNotSatisfied(const DQORecord& rec, ErrorRow row);
+
+// The gray-region bound that is not the action level: the upper bound for
+// Ho <=, the lower bound otherwise.
+double OtherBound(const DQORecord& rec);
+
+// The baseline and the gray region: (AL, other bound) for Ho <=, (other
+// bound, AL) for any other baseline code.
+void StoreGrayRegion(DQORecord& rec, int baseline, double actionLevel, double otherBound);
+
+// Each pair of additional rows that holds an entry put in ascending order of
+// its points, the limits going with them.
+void SortAdditionalPoints(DQORecord& rec);
+
+// A cost or a ratio as the screens show it: "%.2f".
+std::string Money(double value);

@@ -1,6 +1,7 @@
 #include "engine/screen_state.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <utility>
 
@@ -13,18 +14,6 @@ namespace {
 std::string Shown(double value)
 {
     return FormatText("%g", value);
-}
-
-std::string Money(double value)
-{
-    return FormatText("%.2f", value);
-}
-
-// The gray-region bound that is not the action level: the upper bound for
-// Ho <=, the lower bound otherwise.
-double OtherBound(const DQORecord& rec)
-{
-    return rec.nBaseline == kBaselineAtMost ? rec.dUpperBound : rec.dLowerBound;
 }
 
 // Before a screen shows the gray region, the bound that the baseline ties
@@ -44,12 +33,6 @@ void StoreBounds(DQORecord& rec, int baseline, double actionLevel, double otherB
     rec.dUpperBound = baseline == kBaselineAtMost ? otherBound : actionLevel;
 }
 
-void StoreGrayRegion(DQORecord& rec, int baseline, double actionLevel, double otherBound)
-{
-    rec.nBaseline = baseline == kBaselineAtMost ? kBaselineAtMost : kBaselineAtLeast;
-    StoreBounds(rec, baseline, actionLevel, otherBound);
-}
-
 void StoreStandardDeviation(DQORecord& rec, int sdMode, const std::string& sd,
                             const std::string& cvPercent, double actionLevel)
 {
@@ -66,7 +49,9 @@ void StoreStandardDeviation(DQORecord& rec, int sdMode, const std::string& sd,
 
 std::string CoefficientLabel(double sd)
 {
-    return FormatText("%c of AL (= %-6.3g)", '%', sd);
+    // Coefficients near the largest number give an infinite product; the
+    // label shows the largest finite one rather than "inf".
+    return FormatText("%c of AL (= %-6.3g)", '%', std::clamp(sd, -DBL_MAX, DBL_MAX));
 }
 
 std::string CoefficientLabel(const std::string& cvPercent, const std::string& actionLevel)
@@ -134,14 +119,6 @@ void StoreRow(const AdditionalLimitRow& row, double emptyPoint, double& point, f
 {
     point = row.given ? row.point : emptyPoint;
     limit = row.given ? NarrowToFloat(row.limit) : 0.0f;
-}
-
-void SortPair(double& point1, float& limit1, double& point2, float& limit2)
-{
-    if (point1 > point2) {
-        std::swap(point1, point2);
-        std::swap(limit1, limit2);
-    }
 }
 
 AdditionalLimitRows ScreenRows(const AdditionalLimitsScreen& s)
@@ -348,7 +325,8 @@ void ClickOneMeanBaseline(OneMeanInputsScreen& screen, BaselineCode baseline)
     const double end = ReadDouble(atMost ? screen.m_strMaximum : screen.m_strMinimum);
     screen.m_nBaseline = baseline;
     screen.m_strBoundLabel = OtherBoundLabel(baseline);
-    screen.m_strOtherBound = Shown((end + ReadDouble(screen.m_strActionLevel)) * 0.5);
+    // Halves first: their sum cannot overflow, and halving is exact.
+    screen.m_strOtherBound = Shown(end * 0.5 + ReadDouble(screen.m_strActionLevel) * 0.5);
 }
 
 void ClickTwoMeanBaseline(TwoMeanInputsScreen& screen, BaselineCode baseline)
@@ -537,8 +515,7 @@ void StoreAdditionalLimitsScreen(const AdditionalLimitsScreen& screen, DQORecord
     StoreRow(rows.below2, rec.dMinimum, rec.dBelow2, rec.fBelow2Limit);
     StoreRow(rows.above1, rec.dMaximum, rec.dAbove1, rec.fAbove1Limit);
     StoreRow(rows.above2, rec.dMaximum, rec.dAbove2, rec.fAbove2Limit);
-    SortPair(rec.dBelow1, rec.fBelow1Limit, rec.dBelow2, rec.fBelow2Limit);
-    SortPair(rec.dAbove1, rec.fAbove1Limit, rec.dAbove2, rec.fAbove2Limit);
+    SortAdditionalPoints(rec);
 }
 
 std::string CheckAdditionalLimitsScreen(const AdditionalLimitsScreen& screen, const DQORecord& rec)
@@ -676,14 +653,6 @@ bool ApplySummaryScreen(const SummaryScreen& screen, DQORecord& current, DQOReco
         ReadBackRow(screen, kRowAbove1, current.dMaximum, current.dAbove1, current.fAbove1Limit) +
         ReadBackRow(screen, kRowAbove2, current.dMaximum, current.dAbove2, current.fAbove2Limit);
     return true;
-}
-
-void SortAdditionalPoints(DQORecord& rec)
-{
-    if (rec.nBelowCount != 0)
-        SortPair(rec.dBelow1, rec.fBelow1Limit, rec.dBelow2, rec.fBelow2Limit);
-    if (rec.nAboveCount != 0)
-        SortPair(rec.dAbove1, rec.fAbove1Limit, rec.dAbove2, rec.fAbove2Limit);
 }
 
 bool RecomputeForTypedSamples(const SummaryScreen& screen, DQORecord& rec, Messages& messages)

@@ -4,6 +4,7 @@
 
 #include "engine/dqo_record.h"
 #include "engine/input_checks.h"
+#include "engine/record_views.h"
 
 class Messages;
 
@@ -281,7 +282,6 @@ std::string AcceptSummaryScreen(const SummaryScreen& screen, DQORecord& rec);
 // rows are read back. SortAdditionalPoints then completes the pass.
 bool ApplySummaryScreen(const SummaryScreen& screen, DQORecord& current, DQORecord& original,
                         Messages& messages);
-void SortAdditionalPoints(DQORecord& rec);
 
 // A number of samples or a total cost typed on the summary screen, through
 // to the design computed for it: the screen takes the two fields, the pass

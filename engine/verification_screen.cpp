@@ -8,11 +8,6 @@
 
 namespace {
 
-std::string Money(double value)
-{
-    return FormatText("%.2f", value);
-}
-
 // The additional rows of the table with the limits as typed.
 AdditionalLimitRows TypedRows(const VerificationScreen& s)
 {
@@ -38,14 +33,6 @@ int ReadBackRow(const VerificationScreen& s, ErrorRow row, double emptyPoint, do
     return 1;
 }
 
-void SortPair(double& point1, float& limit1, double& point2, float& limit2)
-{
-    if (point1 > point2) {
-        std::swap(point1, point2);
-        std::swap(limit1, limit2);
-    }
-}
-
 // Rows 1-3 lie at or below the lower bound: false rejection for Ho <=,
 // false acceptance otherwise.
 void SetTypes(VerificationScreen& s, const DQORecord& rec)
@@ -53,20 +40,6 @@ void SetTypes(VerificationScreen& s, const DQORecord& rec)
     const bool atMost = rec.nBaseline == kBaselineAtMost;
     for (int r = 0; r < kErrorRows; ++r)
         s.m_strType[r] = (r <= kRowLower) == atMost ? "FR" : "FA";
-}
-
-// The gray region as a side trip writes it back: the bound tied to the action
-// level by the baseline, the other as typed.
-void StoreGrayRegion(DQORecord& rec, int baseline, double otherBound)
-{
-    rec.nBaseline = baseline == kBaselineAtMost ? kBaselineAtMost : kBaselineAtLeast;
-    rec.dLowerBound = rec.nBaseline == kBaselineAtMost ? rec.dActionLevel : otherBound;
-    rec.dUpperBound = rec.nBaseline == kBaselineAtMost ? otherBound : rec.dActionLevel;
-}
-
-double OtherBound(const DQORecord& rec)
-{
-    return rec.nBaseline == kBaselineAtMost ? rec.dUpperBound : rec.dLowerBound;
 }
 
 // The baseline as the refresh writes it, which names the parameter more
@@ -129,7 +102,7 @@ void LabelVerificationScreen(VerificationScreen& s, const DQORecord& rec)
         "Maximum Mean Concentration:", "Maximum Proportion:", "Maximum Difference in Means:",
         "Max Difference in Proportions:"};
     const ParameterCode parameter = ParameterOf(rec);
-    s.m_strFieldCostUnit = FieldCostUnit(rec.bFieldCostTotal == 1 ? 1 : 0);
+    s.m_strFieldCostUnit = FieldCostUnit(rec.bFieldCostTotal);
     s.m_strMinimumLabel = kMinimum[parameter];
     s.m_strMaximumLabel = kMaximum[parameter];
     s.m_strSDLabel = IsProportion(parameter) ? "" : "Standard Deviation:";
@@ -158,15 +131,12 @@ void StoreVerificationScreen(const VerificationScreen& s, DQORecord& rec)
     rec.nBelowCount += ReadBackRow(s, kRowBelow2, rec.dMinimum, rec.dBelow2, rec.fBelow2Limit);
     rec.nAboveCount += ReadBackRow(s, kRowAbove1, rec.dMaximum, rec.dAbove1, rec.fAbove1Limit);
     rec.nAboveCount += ReadBackRow(s, kRowAbove2, rec.dMaximum, rec.dAbove2, rec.fAbove2Limit);
-    if (rec.nBelowCount != 0)
-        SortPair(rec.dBelow1, rec.fBelow1Limit, rec.dBelow2, rec.fBelow2Limit);
-    if (rec.nAboveCount != 0)
-        SortPair(rec.dAbove1, rec.fAbove1Limit, rec.dAbove2, rec.fAbove2Limit);
+    SortAdditionalPoints(rec);
 }
 
 void RefreshVerificationCosts(VerificationScreen& s, const DQORecord& rec)
 {
-    s.m_strFieldCostUnit = FieldCostUnit(rec.bFieldCostTotal == 1 ? 1 : 0);
+    s.m_strFieldCostUnit = FieldCostUnit(rec.bFieldCostTotal);
     s.m_strLabCost = Money(rec.fLabCost);
     s.m_strFieldCost = Money(rec.fFieldCost);
     SetTypes(s, rec);
@@ -205,7 +175,8 @@ void FillChangedOnePropScreen(OnePropInputsScreen& screen, const DQORecord& rec)
 void StoreChangedOnePropScreen(const OnePropInputsScreen& screen, DQORecord& rec)
 {
     rec.dActionLevel = ReadDouble(screen.m_strActionLevel);
-    StoreGrayRegion(rec, screen.m_nBaseline, ReadDouble(screen.m_strOtherBound));
+    // The bound tied to the action level by the baseline, the other as typed.
+    StoreGrayRegion(rec, screen.m_nBaseline, rec.dActionLevel, ReadDouble(screen.m_strOtherBound));
 }
 
 void FillChangedTwoPropScreen(TwoPropInputsScreen& screen, const DQORecord& rec)
@@ -218,5 +189,5 @@ void FillChangedTwoPropScreen(TwoPropInputsScreen& screen, const DQORecord& rec)
 
 void StoreChangedTwoPropScreen(const TwoPropInputsScreen& screen, DQORecord& rec)
 {
-    StoreGrayRegion(rec, screen.m_nBaseline, ReadDouble(screen.m_strOtherBound));
+    StoreGrayRegion(rec, screen.m_nBaseline, rec.dActionLevel, ReadDouble(screen.m_strOtherBound));
 }

@@ -22,7 +22,7 @@ struct WizardEndFlags {
 
 // The step that follows `step` once its screen closed with `flags`. In skip
 // mode (SUMMARY on the parameter inputs) the steps after the parameter
-// inputs go on whatever their flags; otherwise SUMMARY, << BACK and NEXT >>
-// are looked at in this order, and a screen closed with none of them (Enter,
-// Esc) is shown again.
+// inputs go on whatever their flags; otherwise SUMMARY (where the screen has
+// it), << BACK and NEXT >> are looked at in this order, and a screen closed
+// with none of them (Enter, Esc) is shown again.
 WizardStep NextWizardStep(WizardStep step, const WizardEndFlags& flags, bool skipMode);

@@ -74,7 +74,6 @@ public:
     void SetScreenOwner(QWidget* owner) { m_pScreenOwner = owner; }
 
     int IsResultsReady() const { return m_bResultsReady; }
-    const PlotSpec& GetPlotSpec() const { return m_dqoCurrent.plotSpec; }
 
     // Appends the summary of m_dqoCurrent to the report file, asking for the
     // file at the first save of an analysis. 1 when written.

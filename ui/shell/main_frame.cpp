@@ -111,7 +111,7 @@ void CMainFrame::CreateCopyAccelerators()
 
 void CMainFrame::OnDqoSummary()
 {
-    // Shows the last analysis again; before the first one there is none.
+    // Computes the last analysis again; before the first one there is none.
     if (m_doc.IsResultsReady())
         m_doc.RunAnalysis();
 }

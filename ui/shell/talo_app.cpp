@@ -58,6 +58,6 @@ void CTaloApp::InitInstance()
     intro.SetCentre(m_pDoc->m_nCentreX, m_pDoc->m_nCentreY);
     CPlatformSeams::Current().RunModal(intro);
 
-    // The first analysis: it returns once its summary has been shown.
+    // The first analysis: it returns once the analysis is computed and drawn.
     m_pDoc->RunPlanningWizard();
 }
