@@ -240,4 +240,16 @@ TEST(SummaryScreen, AcceptAndApply)
                         "100", "0", "0"}));
 }
 
+// Near the largest number a proposal or a label must not show "inf".
+TEST(ScreenStateTest, ProposalAndCoefficientLabelStayFinite)
+{
+    OneMeanInputsScreen screen;
+    screen.m_strMaximum = screen.m_strActionLevel = "1.7e308";
+    screen.m_strCV = "1e308";
+    ClickOneMeanBaseline(screen, kBaselineAtMost);
+    ClickCoefficient(screen);
+    EXPECT_EQ(screen.m_strOtherBound, "1.7e+308");
+    EXPECT_EQ(screen.m_strCVLabel.find("inf"), std::string::npos) << screen.m_strCVLabel;
+}
+
 } // namespace
