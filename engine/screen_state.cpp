@@ -187,16 +187,25 @@ void ComposeDesign(SummaryScreen& s, const DQORecord& rec)
     }
 }
 
+} // namespace
+
+void ComposeGrayRegion(const DQORecord& rec, std::string& region, std::string (&points)[kErrorRows])
+{
+    const bool proportion = IsProportion(rec.nParameter);
+    region = FormatText(proportion ? "%.3f - %.3f" : "%g - %g", rec.dLowerBound, rec.dUpperBound);
+    points[kRowLower] = FormatText(proportion ? "%.3f*" : "%g*", rec.dLowerBound);
+    points[kRowUpper] = FormatText(proportion ? "%.3f*" : "%g*", rec.dUpperBound);
+}
+
+namespace {
+
 void ComposeInputValues(SummaryScreen& s, const DQORecord& rec)
 {
     s.m_strParameter = ParameterWord(ParameterOf(rec), ParameterWordForm::kTitle);
     const bool proportion = IsProportion(rec.nParameter);
     const char* value = proportion ? "%.3f" : "%g";
     s.m_strActionLevel = FormatText(value, rec.dActionLevel);
-    s.m_strGrayRegion =
-        FormatText(proportion ? "%.3f - %.3f" : "%g - %g", rec.dLowerBound, rec.dUpperBound);
-    s.m_strPoint[kRowLower] = FormatText(proportion ? "%.3f*" : "%g*", rec.dLowerBound);
-    s.m_strPoint[kRowUpper] = FormatText(proportion ? "%.3f*" : "%g*", rec.dUpperBound);
+    ComposeGrayRegion(rec, s.m_strGrayRegion, s.m_strPoint);
     if (proportion)
         s.m_strSD.clear();
     else if (rec.nDesign == kStratified)

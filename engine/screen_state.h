@@ -270,6 +270,11 @@ struct SummaryScreen {
 // Composes every text of the screen from the record.
 void FillSummaryScreen(SummaryScreen& screen, const DQORecord& rec);
 
+// The gray region and the points of its bound rows, marked "*" as fixed, as
+// the summary and verification screens show them.
+void ComposeGrayRegion(const DQORecord& rec, std::string& region,
+                       std::string (&points)[kErrorRows]);
+
 // Update's accept processing: the typed number of samples and total cost are
 // taken, the additional rows checked and the limits at the bounds stored.
 // What was stored before a failing check stays stored.

@@ -68,10 +68,7 @@ void FillVerificationScreen(VerificationScreen& s, const DQORecord& rec)
     s.m_strMinimum = FormatText(value, rec.dMinimum);
     s.m_strMaximum = FormatText(value, rec.dMaximum);
     s.m_strActionLevel = FormatText(value, rec.dActionLevel);
-    s.m_strGrayRegion =
-        FormatText(proportion ? "%.3f - %.3f" : "%g - %g", rec.dLowerBound, rec.dUpperBound);
-    s.m_strPoint[kRowLower] = FormatText(proportion ? "%.3f*" : "%g*", rec.dLowerBound);
-    s.m_strPoint[kRowUpper] = FormatText(proportion ? "%.3f*" : "%g*", rec.dUpperBound);
+    ComposeGrayRegion(rec, s.m_strGrayRegion, s.m_strPoint);
     if (proportion)
         s.m_strSD.clear();
     else if (rec.bSDFromCV == 1)
