@@ -6,6 +6,7 @@
 
 #include "cli/cli_graph.h"
 #include "cli/cli_options.h"
+#include "engine/design_screens.h"
 #include "engine/dqo_record.h"
 #include "engine/messages.h"
 #include "engine/number_text.h"

@@ -8,6 +8,7 @@
 #include "engine/analysis_pass.h"
 #include "engine/number_text.h"
 #include "engine/record_views.h"
+#include "engine/stats/analysis.h"
 
 namespace {
 
@@ -136,23 +137,6 @@ AdditionalLimitRows SummaryRows(const SummaryScreen& s)
         return GivenRow(s.m_strPoint[r], NarrowToFloat(ReadDouble(s.m_strLimit[r])));
     };
     return {row(kRowBelow1), row(kRowBelow2), row(kRowAbove1), row(kRowAbove2)};
-}
-
-void FillStratumScreen(StratumScreen& s, const DQORecord& rec, int stratum, double weightSum)
-{
-    const int count = StrataCount(rec);
-    const bool last = stratum >= count;
-    s.m_strNumber = FormatText(last ? "%d (final stratum)" : "%d", stratum);
-    s.m_strFixed = last ? "(fixed)" : "";
-    s.m_bWeightFixed = last ? 1 : 0;
-    s.m_strValue = FormatText("%.4f", rec.dCalcSD);
-    s.m_strWeight = FormatText("%.3f", (1.0 - weightSum) / std::max(count - stratum + 1, 1));
-    s.m_dWeightSum = weightSum;
-}
-
-StratumInputs ConvertedStratum(const StratumScreen& s)
-{
-    return {ReadDouble(s.m_strValue), ReadDouble(s.m_strWeight), s.m_dWeightSum};
 }
 
 // The number of samples and the total cost as Update takes them.
@@ -532,77 +516,6 @@ std::string CheckAdditionalLimitsScreen(const AdditionalLimitsScreen& screen, co
     return CheckAdditionalLimits(rec, ScreenRows(screen));
 }
 
-// --- Sampling design inputs --------------------------------------------------
-
-void FillCompositeScreen(CompositeScreen& screen, const DQORecord& rec)
-{
-    const bool first = rec.nAliquots == 0;
-    screen.m_strSDRatio = first ? "0.10" : Money(rec.dSDRatio);
-    screen.m_strAliquots = first ? "4" : FormatText("%d", rec.nAliquots);
-    screen.m_strCompositingCost = first ? "5.00" : Money(rec.fCompositingCost);
-}
-
-void StoreCompositeScreen(const CompositeScreen& screen, DQORecord& rec)
-{
-    rec.dSDRatio = ReadDouble(screen.m_strSDRatio);
-    rec.nAliquots = ReadInt(screen.m_strAliquots);
-    rec.fCompositingCost = NarrowToFloat(ReadDouble(screen.m_strCompositingCost));
-}
-
-std::string CheckCompositeScreen(const CompositeScreen& screen)
-{
-    return CheckCompositeInputs(ReadDouble(screen.m_strSDRatio), ReadInt(screen.m_strAliquots),
-                                ReadDouble(screen.m_strCompositingCost));
-}
-
-void FillStrataCountScreen(StrataCountScreen& screen, const DQORecord& rec)
-{
-    screen.m_strStrata = rec.nStrata == 0 ? "2" : FormatText("%d", rec.nStrata);
-}
-
-void StoreStrataCountScreen(const StrataCountScreen& screen, DQORecord& rec)
-{
-    rec.nStrata = ReadInt(screen.m_strStrata);
-}
-
-std::string CheckStrataCountScreen(const StrataCountScreen& screen)
-{
-    return CheckStrataCount(ReadInt(screen.m_strStrata));
-}
-
-void FillMeanStratumScreen(MeanStratumScreen& screen, const DQORecord& rec, int stratum,
-                           double weightSum)
-{
-    FillStratumScreen(screen, rec, stratum, weightSum);
-}
-
-void FillPropStratumScreen(PropStratumScreen& screen, DQORecord& rec, int stratum, double weightSum)
-{
-    rec.dCalcSD = rec.nCalcBaseline == kBaselineAtMost ? rec.dCalcLower : rec.dCalcUpper;
-    FillStratumScreen(screen, rec, stratum, weightSum);
-}
-
-double StoreStratumScreen(const StratumScreen& screen, DQORecord& rec, int stratum)
-{
-    const StratumInputs in = ConvertedStratum(screen);
-    const int index = stratum - 1;
-    if (index >= 0 && index < kMaxStrata) {
-        rec.dStratumValue[index] = in.value;
-        rec.dStratumWeight[index] = in.weight;
-    }
-    return in.weight;
-}
-
-std::string CheckMeanStratumScreen(const MeanStratumScreen& screen, const DQORecord& rec)
-{
-    return CheckMeanStratum(rec, ConvertedStratum(screen));
-}
-
-std::string CheckPropStratumScreen(const PropStratumScreen& screen)
-{
-    return CheckPropStratum(ConvertedStratum(screen));
-}
-
 // --- Design/DQO summary ------------------------------------------------------
 
 void FillSummaryScreen(SummaryScreen& screen, const DQORecord& rec)
@@ -627,6 +540,33 @@ void FillSummaryScreen(SummaryScreen& screen, const DQORecord& rec)
     if (IsTwoSample(rec.nParameter))
         screen.m_strSamplesNote =
             FormatText("(%lld Samples Total)", 2LL * static_cast<long long>(rec.nSamples));
+}
+
+void ChangeSummaryCosts(SummaryScreen& screen, DQORecord& rec, Messages& messages)
+{
+    rec.dCalcLabCost = rec.fLabCost;
+    rec.dCalcFieldCost = rec.fFieldCost;
+    CAnalysis analysis(rec, messages);
+    if (rec.nDesign == kComposite)
+        analysis.CompositeCost();
+    else
+        analysis.ComputeCost();
+    rec.dTotalCost = rec.dCalcTotalCost;
+    screen.m_strLabCost = Money(rec.fLabCost);
+    screen.m_strFieldCost = Money(rec.fFieldCost);
+    screen.m_strFieldCostUnit = FieldCostUnit(rec.bFieldCostTotal);
+    screen.m_strTotalCost = Money(rec.dTotalCost);
+}
+
+void RefreshSummaryInputs(SummaryScreen& screen, const DQORecord& rec)
+{
+    const bool proportion = IsProportion(rec.nParameter);
+    const char* value = proportion ? "%.3f" : "%g";
+    screen.m_strActionLevel = FormatText(value, rec.dActionLevel);
+    if (!proportion)
+        screen.m_strSD = Shown(rec.dSD);
+    ComposeGrayRegion(rec, screen.m_strGrayRegion, screen.m_strPoint);
+    screen.m_strBaseline = ModifyBaseline(rec, value);
 }
 
 std::string AcceptSummaryScreen(const SummaryScreen& screen, DQORecord& rec)

@@ -186,58 +186,6 @@ void FillAdditionalLimitsScreen(AdditionalLimitsScreen& screen, const DQORecord&
 void StoreAdditionalLimitsScreen(const AdditionalLimitsScreen& screen, DQORecord& rec);
 std::string CheckAdditionalLimitsScreen(const AdditionalLimitsScreen& screen, const DQORecord& rec);
 
-// --- Sampling design inputs --------------------------------------------------
-
-// CCompositeDlg
-struct CompositeScreen {
-    std::string m_strSDRatio;         // 1125
-    std::string m_strAliquots;        // 1127
-    std::string m_strCompositingCost; // 1128
-};
-
-// Before the first composite inputs the screen offers its own defaults.
-void FillCompositeScreen(CompositeScreen& screen, const DQORecord& rec);
-void StoreCompositeScreen(const CompositeScreen& screen, DQORecord& rec);
-std::string CheckCompositeScreen(const CompositeScreen& screen);
-
-// CStrataCountDlg
-struct StrataCountScreen {
-    std::string m_strStrata; // 1119
-};
-
-void FillStrataCountScreen(StrataCountScreen& screen, const DQORecord& rec);
-void StoreStrataCountScreen(const StrataCountScreen& screen, DQORecord& rec);
-std::string CheckStrataCountScreen(const StrataCountScreen& screen);
-
-// The members the two stratum characteristics screens share.
-struct StratumScreen {
-    std::string m_strNumber; // 1120
-    std::string m_strValue;  // 1117: standard deviation or underlying proportion
-    std::string m_strWeight; // 1118
-    std::string m_strFixed;  // 1121
-    int m_bWeightFixed = 0;
-    double m_dWeightSum = 0.0;
-};
-
-// CMeanStratumDlg
-struct MeanStratumScreen : StratumScreen {};
-// CPropStratumDlg
-struct PropStratumScreen : StratumScreen {};
-
-// Stratum `stratum` (1 .. nStrata) after strata whose weights add up to
-// weightSum: each is offered an equal share of the weight left, the last
-// exactly the remainder, fixed. A mean is offered the analysis's deviation.
-void FillMeanStratumScreen(MeanStratumScreen& screen, const DQORecord& rec, int stratum,
-                           double weightSum);
-// A proportion is offered the action level, which is put into dCalcSD first.
-void FillPropStratumScreen(PropStratumScreen& screen, DQORecord& rec, int stratum,
-                           double weightSum);
-// Returns the stored weight, for the caller's running sum.
-double StoreStratumScreen(const StratumScreen& screen, DQORecord& rec, int stratum);
-// rec: the calculation block's range bounds the deviation.
-std::string CheckMeanStratumScreen(const MeanStratumScreen& screen, const DQORecord& rec);
-std::string CheckPropStratumScreen(const PropStratumScreen& screen);
-
 // --- Design/DQO summary ------------------------------------------------------
 
 // CSummaryDlg: the texts composed for it, and what it hands back.
@@ -274,6 +222,14 @@ void FillSummaryScreen(SummaryScreen& screen, const DQORecord& rec);
 // the summary and verification screens show them.
 void ComposeGrayRegion(const DQORecord& rec, std::string& region,
                        std::string (&points)[kErrorRows]);
+
+// Change Costs, once the costs screen is stored: the total cost of the
+// current number of samples with the new costs, shown at once.
+void ChangeSummaryCosts(SummaryScreen& screen, DQORecord& rec, Messages& messages);
+
+// Change Input Value(s), once a modify screen is stored: the input values
+// as that screen shows them (a mean's values with "%g").
+void RefreshSummaryInputs(SummaryScreen& screen, const DQORecord& rec);
 
 // Update's accept processing: the typed number of samples and total cost are
 // taken, the additional rows checked and the limits at the bounds stored.

@@ -1,3 +1,4 @@
+#include "engine/design_screens.h"
 #include "engine/screen_state.h"
 
 #include <algorithm>

@@ -127,12 +127,6 @@ CInputVerificationDlg::CInputVerificationDlg(DQORecord& record, QWidget* parent)
     layout->addLayout(ButtonRow({MakeNextButton()}));
 }
 
-void CInputVerificationDlg::SetCentre(int x, int y)
-{
-    CTaloDialog::SetCentre(x, y);
-    m_tripCentre = QPoint(x, y);
-}
-
 void CInputVerificationDlg::OnOpening()
 {
     LabelVerificationScreen(*this, m_record);
@@ -142,13 +136,6 @@ void CInputVerificationDlg::OnOpening()
 std::string CInputVerificationDlg::CheckInputs()
 {
     return CheckVerificationScreen(*this, m_record);
-}
-
-void CInputVerificationDlg::RunTrip(CTaloDialog& trip)
-{
-    if (m_tripCentre)
-        trip.SetCentre(m_tripCentre->x(), m_tripCentre->y());
-    CPlatformSeams::Current().RunModal(trip);
 }
 
 template <typename Refresh> void CInputVerificationDlg::RefreshFromRecord(Refresh refresh)
@@ -167,7 +154,7 @@ void CInputVerificationDlg::ChangeCosts()
         FillCostsScreen(costs, m_record);
         costs.m_bNext = 0;
         costs.m_bBack = 0;
-        RunTrip(costs);
+        RunTrip(costs, &m_record);
         StoreCostsScreen(costs, m_record);
         RefreshFromRecord(RefreshVerificationCosts);
     } while (costs.m_bNext == 0 && costs.m_bBack == 0);
@@ -178,12 +165,11 @@ void CInputVerificationDlg::ChangeCosts()
 template <typename Dialog, typename Fill> void CInputVerificationDlg::ChangeMeanInputs(Fill fill)
 {
     Dialog dialog(this);
-    dialog.m_pDQO = &m_record;
     do {
         fill(dialog, m_record);
         dialog.m_bBack = 0;
         dialog.m_bNext = 0;
-        RunTrip(dialog);
+        RunTrip(dialog, &m_record);
         StoreMeanScreen(dialog, m_record);
         RefreshFromRecord(RefreshVerificationInputs);
     } while (dialog.m_bBack == 0 && dialog.m_bNext == 0 && dialog.m_bSummary == 0);
@@ -195,12 +181,11 @@ template <typename Dialog, typename Fill, typename Store>
 void CInputVerificationDlg::ChangePropInputs(Fill fill, Store store)
 {
     Dialog dialog(this);
-    dialog.m_pDQO = &m_record;
     fill(dialog, m_record);
     dialog.m_bBack = 0;
     dialog.m_bNext = 0;
     do
-        RunTrip(dialog);
+        RunTrip(dialog, &m_record);
     while (dialog.m_bBack == 0 && dialog.m_bNext == 0);
     store(dialog, m_record);
     RefreshFromRecord(RefreshVerificationInputs);

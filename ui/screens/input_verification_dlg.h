@@ -1,9 +1,5 @@
 #pragma once
 
-#include <optional>
-
-#include <QPoint>
-
 #include "engine/verification_screen.h"
 #include "ui/screens/talo_dialog.h"
 
@@ -17,9 +13,6 @@ public:
     // record: the record the wizard fills, for the life of the screen.
     explicit CInputVerificationDlg(DQORecord& record, QWidget* parent = nullptr);
 
-    // The screens of the side trips open on the same point as this one.
-    void SetCentre(int x, int y);
-
 protected:
     void OnOpening() override;
     std::string CheckInputs() override;
@@ -31,11 +24,8 @@ private:
     template <typename Dialog, typename Fill> void ChangeMeanInputs(Fill fill);
     template <typename Dialog, typename Fill, typename Store>
     void ChangePropInputs(Fill fill, Store store);
-    // Runs a side trip's screen modally over this one.
-    void RunTrip(CTaloDialog& trip);
     // Shows what a side trip stored, keeping what was typed into the table.
     template <typename Refresh> void RefreshFromRecord(Refresh refresh);
 
     DQORecord& m_record;
-    std::optional<QPoint> m_tripCentre;
 };

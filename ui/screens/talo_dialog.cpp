@@ -52,6 +52,13 @@ CTaloDialog::CTaloDialog(const QString& title, EscapeKey escapeKey, CloseBox clo
     setWindowTitle(title);
 }
 
+int CTaloDialog::RunTrip(CTaloDialog& trip, const DQORecord* edited)
+{
+    trip.m_centre = m_centre;
+    trip.m_pDQO = edited;
+    return CPlatformSeams::Current().RunModal(trip);
+}
+
 void CTaloDialog::accept()
 {
     CopyControlsToMembers();

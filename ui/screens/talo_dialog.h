@@ -72,6 +72,10 @@ public:
     // The point the screen centres itself on when it opens.
     void SetCentre(int x, int y) { m_centre = QPoint(x, y); }
 
+    // Runs another screen modally over this one, on the same centre point,
+    // with the record it may read. Returns the end code.
+    int RunTrip(CTaloDialog& trip, const DQORecord* edited = nullptr);
+
     // The OK command (Enter): copy, check, and close with kEndOk when the
     // checks pass; otherwise report the first failure and stay open.
     void accept() override;
