@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "engine/dqo_record.h"
 #include "engine/number_text.h"
@@ -33,36 +34,52 @@ long long WholeCents(double amount)
     return static_cast<long long>(std::clamp(cents, -kMostCents, kMostCents));
 }
 
-// The number of samples that the total cost buys with the current costs.
-int SamplesForCost(const DQORecord& rec, double cost)
+// The number of samples (per population for two samples) that the total
+// cost buys with the current costs, the inverse of the cost shown; none when
+// a sample costs nothing, since then no total says how many to take.
+std::optional<int> SamplesForCost(const DQORecord& rec, double cost)
 {
-    double samples = 0;
+    double perSample = 0;
+    double fixed = 0;
     if (rec.nDesign == kComposite) {
-        const double perSample = rec.fCompositingCost + rec.dCalcLabCost;
-        samples = rec.bFieldCostTotal == 0 ? cost / (rec.nAliquots * rec.dCalcFieldCost + perSample)
-                                           : (cost - rec.dCalcFieldCost) / perSample;
+        perSample = rec.fCompositingCost + rec.dCalcLabCost;
+        if (rec.bFieldCostTotal == 0)
+            perSample += rec.nAliquots * rec.dCalcFieldCost;
+        else
+            fixed = rec.dCalcFieldCost;
     } else {
         // Widened before they are added, as every sum of costs is.
-        samples = rec.bFieldCostTotal == 0
-                      ? cost / (static_cast<double>(rec.fFieldCost) + rec.fLabCost)
-                      : (cost - rec.fFieldCost) / rec.fLabCost;
+        perSample = rec.fLabCost;
+        if (rec.bFieldCostTotal == 0)
+            perSample += static_cast<double>(rec.fFieldCost);
+        else
+            fixed = rec.fFieldCost;
     }
-    return TruncToInt(std::ceil(samples));
+    if (!(perSample > 0))
+        return std::nullopt;
+    if (!IsTwoSample(rec.nParameter))
+        return TruncToInt(std::ceil((cost - fixed) / perSample));
+    // Two samples cost twice one population's samples and field cost.
+    if (rec.bFieldCostTotal == 0)
+        return TruncToInt(std::ceil(cost / perSample)) / 2;
+    return TruncToInt(std::ceil((cost * 0.5 - fixed) / perSample));
 }
 
 } // namespace
 
 void AcceptTypedSamplesAndCost(DQORecord& rec, int samples, double totalCost)
 {
+    // Only what is typed now counts: a size typed on a refused try is gone.
+    rec.bSamplesChanged = 0;
     const long long typedCents = WholeCents(totalCost);
     if (samples != rec.nSamples) {
         rec.nUserSamples = samples;
         rec.bSamplesChanged = 1;
     } else if (typedCents != WholeCents(rec.dCalcTotalCost) && typedCents > 0) {
-        rec.nUserSamples = SamplesForCost(rec, totalCost);
-        if (IsTwoSample(rec.nParameter))
-            rec.nUserSamples /= 2;
-        rec.bSamplesChanged = 1;
+        if (const std::optional<int> bought = SamplesForCost(rec, totalCost)) {
+            rec.nUserSamples = *bought;
+            rec.bSamplesChanged = 1;
+        }
     }
 }
 

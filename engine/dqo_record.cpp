@@ -112,11 +112,71 @@ void FillCalculationBlock(DQORecord& rec)
     std::copy(std::begin(limits), std::end(limits), rec.dErrorLimit);
 }
 
+namespace {
+
+// Inputs a design can be computed from.
+bool HasDesignInputs(const DQORecord& rec)
+{
+    if (rec.nDesign == kComposite)
+        return rec.dSDRatio > 0 && rec.dSDRatio < 1 && rec.nAliquots >= 1;
+    if (rec.nDesign == kStratified)
+        return rec.nStrata >= 2 && rec.nStrata <= kMaxStrata;
+    return true;
+}
+
+void CopyDesignInputs(DQORecord& to, const DQORecord& from)
+{
+    to.dSDRatio = from.dSDRatio;
+    to.nAliquots = from.nAliquots;
+    to.fCompositingCost = from.fCompositingCost;
+    to.nStrata = from.nStrata;
+    std::copy(std::begin(from.dStratumValue), std::end(from.dStratumValue), to.dStratumValue);
+    std::copy(std::begin(from.dStratumWeight), std::end(from.dStratumWeight), to.dStratumWeight);
+}
+
+// What the last computation left: the numbers shown, the curve drawn and the
+// calculation block the report reads.
+void CopyResults(DQORecord& to, const DQORecord& from)
+{
+    to.nSamples = from.nSamples;
+    to.dTotalCost = from.dTotalCost;
+    std::copy(std::begin(from.bNotSatisfied), std::end(from.bNotSatisfied), to.bNotSatisfied);
+    to.plotSpec = from.plotSpec;
+    std::copy(std::begin(from.dCurve), std::end(from.dCurve), to.dCurve);
+    to.nCalcParameter = from.nCalcParameter;
+    to.dCalcMaximum = from.dCalcMaximum;
+    to.dCalcMinimum = from.dCalcMinimum;
+    to.dAlpha = from.dAlpha;
+    to.dBeta = from.dBeta;
+    to.dCalcLower = from.dCalcLower;
+    to.dCalcUpper = from.dCalcUpper;
+    to.dCalcActionLevel = from.dCalcActionLevel;
+    to.dCalcSD = from.dCalcSD;
+    to.nCalcBaseline = from.nCalcBaseline;
+    to.dCalcTotalCost = from.dCalcTotalCost;
+    to.dCalcLabCost = from.dCalcLabCost;
+    to.dCalcFieldCost = from.dCalcFieldCost;
+    to.nCalcSamples = from.nCalcSamples;
+    std::copy(std::begin(from.nStratumSamples), std::end(from.nStratumSamples), to.nStratumSamples);
+    std::copy(std::begin(from.dStratumExact), std::end(from.dStratumExact), to.dStratumExact);
+    to.dCalcSamples = from.dCalcSamples;
+    to.nUserSamples = from.nUserSamples;
+    std::copy(std::begin(from.dErrorPoint), std::end(from.dErrorPoint), to.dErrorPoint);
+    std::copy(std::begin(from.dErrorLimit), std::end(from.dErrorLimit), to.dErrorLimit);
+}
+
+} // namespace
+
 void RestoreOriginal(DQORecord& current, const DQORecord& original)
 {
-    const int design = current.nDesign;
-    current = original;
-    current.nDesign = design;
+    DQORecord restored = original;
+    restored.nDesign = current.nDesign;
+    // A design chosen after the first inputs were saved keeps its own.
+    if (!HasDesignInputs(restored))
+        CopyDesignInputs(restored, current);
+    // Until the next computation the screen and the graph show the last one.
+    CopyResults(restored, current);
+    current = restored;
 }
 
 void SaveFirstDesignInputs(DQORecord& current, DQORecord& original)
@@ -131,6 +191,7 @@ void SaveFirstDesignInputs(DQORecord& current, DQORecord& original)
     if (current.bCompositeSaved == 0 && current.dSDRatio < 1) {
         original.dSDRatio = current.dSDRatio;
         original.nAliquots = current.nAliquots;
+        original.fCompositingCost = current.fCompositingCost;
         current.bCompositeSaved = original.bCompositeSaved = 1;
     }
 }

@@ -99,7 +99,9 @@ void ApplyParameterDefaults(DQORecord& rec, int parameterCode);
 // Fills the calculation block from the inputs.
 void FillCalculationBlock(DQORecord& rec);
 
-// "Original DQOs": the original inputs come back, the chosen design stays.
+// "Original DQOs": the original inputs, design inputs and flags come back,
+// the chosen design stays (with its current inputs when the original has
+// none for it), and the results stay until the next computation.
 void RestoreOriginal(DQORecord& current, const DQORecord& original);
 
 // The first stratified and composite inputs are also kept in the original

@@ -218,12 +218,35 @@ void ComposeLimits(SummaryScreen& s, const DQORecord& rec)
     }
 }
 
-// A typed row of the summary table, or the range's end with limit 0.
-int ReadBackRow(const SummaryScreen& s, ErrorRow row, double emptyPoint, double& point,
-                float& limit)
+// The typed rows of the summary table that pass Update's checks; a row that
+// does not keeps the values last accepted, since Graph and Exit leave the
+// screen without the checks.
+void ReadBackCheckedRows(const SummaryScreen& s, DQORecord& rec)
 {
-    StoreRow(GivenRow(s.m_strPoint[row], ReadDouble(s.m_strLimit[row])), emptyPoint, point, limit);
-    return s.m_strPoint[row].empty() ? 0 : 1;
+    struct Slot {
+        AdditionalLimitRow AdditionalLimitRows::*row;
+        double DQORecord::*point;
+        float DQORecord::*limit;
+        double DQORecord::*emptyPoint;
+    };
+    static constexpr Slot kSlots[kAdditionalRows] = {
+        {&AdditionalLimitRows::below1, &DQORecord::dBelow1, &DQORecord::fBelow1Limit,
+         &DQORecord::dMinimum},
+        {&AdditionalLimitRows::below2, &DQORecord::dBelow2, &DQORecord::fBelow2Limit,
+         &DQORecord::dMinimum},
+        {&AdditionalLimitRows::above1, &DQORecord::dAbove1, &DQORecord::fAbove1Limit,
+         &DQORecord::dMaximum},
+        {&AdditionalLimitRows::above2, &DQORecord::dAbove2, &DQORecord::fAbove2Limit,
+         &DQORecord::dMaximum}};
+    const AdditionalLimitRows typed = SummaryRows(s);
+    for (const Slot& slot : kSlots) {
+        AdditionalLimitRows alone;
+        alone.*slot.row = typed.*slot.row;
+        if (CheckSummaryLimits(rec, alone).empty())
+            StoreRow(alone.*slot.row, rec.*slot.emptyPoint, rec.*slot.point, rec.*slot.limit);
+    }
+    rec.nBelowCount = (rec.fBelow1Limit > 0) + (rec.fBelow2Limit > 0);
+    rec.nAboveCount = (rec.fAbove1Limit > 0) + (rec.fAbove2Limit > 0);
 }
 
 } // namespace
@@ -588,19 +611,19 @@ std::string AcceptSummaryScreen(const SummaryScreen& screen, DQORecord& rec)
 bool ApplySummaryScreen(const SummaryScreen& screen, DQORecord& current, DQORecord& original,
                         Messages& messages)
 {
+    // Leaving by Graph, Exit, Esc or the close box takes no typed size.
+    if (screen.m_bLeave != 0)
+        current.bSamplesChanged = 0;
     ApplyTypedSamples(current, messages);
+    // Saved before a restore, so that the restored design has its inputs.
+    SaveFirstDesignInputs(current, original);
     if (current.bRestoreOriginal != 0) {
         current.bRestoreOriginal = 0;
         RestoreOriginal(current, original);
         return false;
     }
-    SaveFirstDesignInputs(current, original);
-    current.nBelowCount =
-        ReadBackRow(screen, kRowBelow1, current.dMinimum, current.dBelow1, current.fBelow1Limit) +
-        ReadBackRow(screen, kRowBelow2, current.dMinimum, current.dBelow2, current.fBelow2Limit);
-    current.nAboveCount =
-        ReadBackRow(screen, kRowAbove1, current.dMaximum, current.dAbove1, current.fAbove1Limit) +
-        ReadBackRow(screen, kRowAbove2, current.dMaximum, current.dAbove2, current.fAbove2Limit);
+    ReadBackCheckedRows(screen, current);
+    SortAdditionalPoints(current);
     return true;
 }
 

@@ -236,11 +236,11 @@ void RefreshSummaryInputs(SummaryScreen& screen, const DQORecord& rec);
 // What was stored before a failing check stays stored.
 std::string AcceptSummaryScreen(const SummaryScreen& screen, DQORecord& rec);
 
-// After the screen closed, up to the new-analysis question: a typed number
-// of samples becomes the false acceptance limit; "Original DQOs" restores
-// the original record (and returns false: nothing more to apply); otherwise
-// the first design inputs also go to the original and the typed additional
-// rows are read back. SortAdditionalPoints then completes the pass.
+// After the screen closed: a size typed before Update becomes the false
+// acceptance limit; the first design inputs also go to the original record;
+// "Original DQOs" then restores it (and false is returned: nothing more to
+// apply); otherwise the typed additional rows that pass their checks are
+// read back, each pair in ascending order.
 bool ApplySummaryScreen(const SummaryScreen& screen, DQORecord& current, DQORecord& original,
                         Messages& messages);
 

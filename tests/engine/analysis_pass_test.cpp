@@ -16,6 +16,7 @@ struct Typed {
     const char *samples, *cost; // typed over the numbers shown, "" to leave them
     int userSamples;            // 0: nothing asked for
     float rate;                 // 0: not checked
+    float labCost = 1000;
 };
 
 class TypedTest : public ::testing::TestWithParam<Typed> {};
@@ -24,7 +25,7 @@ TEST_P(TypedTest, SizeAskedForAndItsRate)
 {
     const Typed& c = GetParam();
     DQORecord rec = DesignedRecord(c.parameter, c.design, c.baseline);
-    rec.bFieldCostTotal = c.fieldTotal, rec.fFieldCost = c.fieldCost;
+    rec.bFieldCostTotal = c.fieldTotal, rec.fFieldCost = c.fieldCost, rec.fLabCost = c.labCost;
     FillCalculationBlock(rec);
     RecordingMessages messages;
     ComputeAnalysisPass(rec, messages);
@@ -62,6 +63,11 @@ const Typed kTyped[] = {
     {kMean, kComp, kAtMost, 1, 50, "", "10150", 10, 0},
     // 9 samples at 1000 + 0.36 (single precision) cost 9003.24, which buys 9.
     {kMean, kSR, kAtMost, 0, 0.36f, "", "9003.24", 9, 0},
+    // A total buys nothing when a sample costs nothing.
+    {kMean, kSR, kAtMost, 0, 0, "", "10500", 0, 0, 0},
+    {kMean, kSR, kAtMost, 1, 50, "", "10500", 0, 0, 0},
+    // Two populations with a total field cost: 2 x (11 x 1000 + 5000) fits.
+    {kTwoMean, kSR, kAtMost, 1, 5000, "", "30000.01", 11, 0},
 };
 
 INSTANTIATE_TEST_SUITE_P(SummaryScreen, TypedTest, ::testing::ValuesIn(kTyped));

@@ -241,6 +241,40 @@ TEST(SummaryScreen, AcceptAndApply)
                         "100", "0", "0"}));
 }
 
+// Leaving without Update takes neither a size typed on a refused try nor a
+// row that would be refused; a size retyped as shown is no longer asked for.
+// "Original DQOs" keeps the design with the first inputs typed for it and the
+// results of the last computation.
+TEST(SummaryScreen, WhatLeavingKeeps)
+{
+    DQORecord current = Computed(kOneMean), original = StartingRecord(kOneMean);
+    current.dCalcTotalCost = current.dTotalCost;
+    auto s = Filled(FillSummaryScreen, current);
+    s.m_strSamples = "10", s.m_strPoint[kRowBelow1] = "60", s.m_strLimit[kRowBelow1] = "0.2";
+    s.m_strPoint[kRowAbove1] = "80", s.m_strLimit[kRowAbove1] = "0.2";
+    AcceptSummaryScreen(s, current);
+    Texts t;
+    t << current.bSamplesChanged;
+    s.m_strSamples = "13";
+    AcceptSummaryScreen(s, current);
+    t << current.bSamplesChanged;
+    s.m_strSamples = "10";
+    AcceptSummaryScreen(s, current);
+    s.m_bLeave = 1;
+    RecordingMessages messages;
+    ApplySummaryScreen(s, current, original, messages);
+    t << current.fLimitAtUpper << current.fBelow1Limit << current.fBelow2Limit << current.dAbove1
+      << current.nAboveCount;
+
+    current.nDesign = kComposite, current.dSDRatio = 0.5, current.nAliquots = 3;
+    current.fCompositingCost = 7, current.bRestoreOriginal = 1;
+    ApplySummaryScreen(s, current, original, messages);
+    t << current.nDesign << current.dSDRatio << current.nAliquots << current.fCompositingCost
+      << current.nSamples << current.dAbove1 << original.nAliquots;
+    EXPECT_EQ(t,
+              (Texts{"1", "0", "0.01", "0", "0", "80", "1", "1", "0.5", "3", "7", "13", "0", "3"}));
+}
+
 // Near the largest number a proposal or a label must not show "inf".
 TEST(ScreenStateTest, ProposalAndCoefficientLabelStayFinite)
 {
