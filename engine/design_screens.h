@@ -1,11 +1,30 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "engine/dqo_record.h"
 
 // The screens of the sampling designs: their members, what their callers
 // fill and store, and their checks.
+
+// --- Sampling design choice ---------------------------------------------------
+
+// CMeanDesignDlg, CPropDesignDlg: the radio index of the design chosen.
+struct DesignChoiceScreen {
+    int m_nDesign = -1;
+};
+
+// The proportion screen offers simple random (index 0) and stratified
+// (index 1) sampling only.
+int PropDesignIndex(int design);
+int PropDesignCode(int index);
+
+// The mean screen's index is the design code itself.
+void FillMeanDesignScreen(DesignChoiceScreen& screen, const DQORecord& rec);
+void StoreMeanDesignScreen(const DesignChoiceScreen& screen, DQORecord& rec);
+void FillPropDesignScreen(DesignChoiceScreen& screen, const DQORecord& rec);
+void StorePropDesignScreen(const DesignChoiceScreen& screen, DQORecord& rec);
 
 // --- Sampling design inputs --------------------------------------------------
 
@@ -53,8 +72,23 @@ void FillMeanStratumScreen(MeanStratumScreen& screen, const DQORecord& rec, int 
 // A proportion is offered the action level, which is put into dCalcSD first.
 void FillPropStratumScreen(PropStratumScreen& screen, DQORecord& rec, int stratum,
                            double weightSum);
-// Returns the stored weight, for the caller's running sum.
+// The weight left for the final stratum after strata weighing weightSum,
+// never below 0 nor above 1.
+double RemainderWeight(double weightSum);
+// Returns the stored weight, for the caller's running sum. The final
+// stratum stores the remainder itself, not its rounded text.
 double StoreStratumScreen(const StratumScreen& screen, DQORecord& rec, int stratum);
 // rec: the calculation block's range bounds the deviation.
 std::string CheckMeanStratumScreen(const MeanStratumScreen& screen, const DQORecord& rec);
 std::string CheckPropStratumScreen(const PropStratumScreen& screen);
+
+// CStrataSummaryDlg: the list of the strata, changed through its end flags.
+struct StrataSummaryScreen {
+    int m_bChangeNumber = 0; // "Change Number"
+    int m_bChangeValues = 0; // "Change Values"
+};
+
+// The list's column header (1170) for the record's parameter.
+std::string StrataListHeader(const DQORecord& rec);
+// One row per stratum of the record: number, weight and value.
+std::vector<std::string> StrataListRows(const DQORecord& rec);
