@@ -178,8 +178,10 @@ Refusal EnterStratum(DQORecord& rec, Screen& screen, const CliStratum& typed, in
 {
     if (!typed.value.empty())
         screen.m_strValue = typed.value;
+    // The final stratum takes the remainder as the screen stores it; a weight
+    // typed for it must be that remainder as the screen shows it.
     if (typed.weight && screen.m_bWeightFixed != 0 &&
-        ReadDouble(*typed.weight) != ReadDouble(screen.m_strWeight))
+        FormatText("%.3f", ReadDouble(*typed.weight)) != screen.m_strWeight)
         return DesignRefusal(FormatText(
             "The weight of the final stratum is fixed at %s, the remainder of the others.",
             screen.m_strWeight.c_str()));

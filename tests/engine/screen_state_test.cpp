@@ -146,34 +146,6 @@ TEST(CostAndLimitScreens, AdditionalLimitsStored)
     EXPECT_EQ(t, (Texts{"0", "0", "30", "0.2", "90", "100", "2", "10", "40", "3"}));
 }
 
-// The offered composite inputs; 2.9 aliquots and 3.9 strata read as 2 and 3.
-// Three strata offer an equal share of what is left, the last the remainder;
-// a proportion stratum is offered the action level.
-TEST(DesignScreens, FillStoreAndCheck)
-{
-    DQORecord rec, prop = StartingRecord(kOneProportion, kBaselineAtLeast);
-    auto composite = Filled(FillCompositeScreen, rec);
-    auto count = Filled(FillStrataCountScreen, rec);
-    Texts t{composite.m_strSDRatio, composite.m_strAliquots, composite.m_strCompositingCost,
-            count.m_strStrata};
-    composite = {"1", "2.9", "12.5"}, count.m_strStrata = "3.9";
-    StoreCompositeScreen(composite, rec);
-    StoreStrataCountScreen(count, rec);
-    t << rec.nAliquots << rec.nStrata << From(CheckCompositeScreen(composite), "Ratio <");
-    rec.dCalcSD = 16.67, rec.dCalcMaximum = 100;
-    auto first = Filled(FillMeanStratumScreen, rec, 1, 0);
-    auto last = Filled(FillMeanStratumScreen, rec, 3, 0.666);
-    t << first.m_strWeight << last.m_strNumber << last.m_strValue << last.m_strWeight;
-    last.m_strValue = "200.01";
-    t << From(CheckMeanStratumScreen(last, rec), "<= 2") << StoreStratumScreen(last, rec, 3)
-      << rec.dStratumValue[2];
-    prop.nStrata = 2;
-    t << Filled(FillPropStratumScreen, prop, 1, 0).m_strValue;
-    EXPECT_EQ(
-        t, (Texts{"0.10", "4", "5.00", "2", "2", "3", "Ratio < 1.0", "0.333", "3 (final stratum)",
-                  "16.6700", "0.334", "<= 200.00", "0.334", "200.01", "0.5000"}));
-}
-
 // --- The summary screen and its pass ---------------------------------------------
 
 // The starting analysis, then with the deviation from a coefficient and two
