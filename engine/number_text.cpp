@@ -146,3 +146,23 @@ int TruncToInt(double value)
         return INT_MIN;
     return static_cast<int>(value);
 }
+
+std::string ShortestFloatText(float value)
+{
+    std::string text;
+    for (int digits = 1; digits <= 9; ++digits) {
+        text = FormatText("%.*g", digits, static_cast<double>(value));
+        CLocaleGuard guard;
+        if (std::strtof(text.c_str(), nullptr) == value)
+            break;
+    }
+    // "1e-07" and "3e+38" as "1e-7" and "3e38".
+    const size_t exponent = text.find('e');
+    if (exponent == std::string::npos)
+        return text;
+    const size_t kept = text[exponent + 1] == '-' ? exponent + 2 : exponent + 1;
+    size_t first = text[kept] == '+' ? kept + 1 : kept;
+    while (first + 1 < text.size() && text[first] == '0')
+        ++first;
+    return text.substr(0, kept) + text.substr(first);
+}

@@ -20,6 +20,12 @@ int ReadInt(const std::string& text);
 // Narrows a double to a float without leaving float's finite range.
 float NarrowToFloat(double value);
 
+// The shortest "%g" text (1 to 9 digits) that reads back as the same
+// float, with the exponent written plainly: 0.01f gives "0.01", not the
+// "0.009999999776..." of its double; 1e-7f gives "1e-7". Infinities and
+// NaN come out as printf writes them.
+std::string ShortestFloatText(float value);
+
 // Converts a real to int by truncation toward zero, held within int's range
 // (a NaN gives 0), so that no input reaches an undefined conversion.
 int TruncToInt(double value);

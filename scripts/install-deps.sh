@@ -5,8 +5,9 @@ set -euo pipefail
 
 # fonts-liberation2: the graph's built-in fonts, taken at build time.
 # clang-format and git: the formatting check of the test run.
+# libboost-math-dev: the noncentral t of the exact cross-check (headers only).
 packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-dejavu-core
-          fonts-liberation2 locales clang-format git)
+          fonts-liberation2 locales clang-format git libboost-math-dev)
 
 as_root() {
     if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi

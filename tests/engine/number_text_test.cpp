@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -52,5 +53,21 @@ TEST(ConversionTest, NarrowingAndTruncationStayInRange)
     EXPECT_EQ(TruncToInt(-1e300), INT_MIN);
     EXPECT_EQ(TruncToInt(-2.7), -2);
 }
+
+using FloatText = std::pair<float, const char*>;
+
+class ShortestFloatTextTest : public ::testing::TestWithParam<FloatText> {};
+
+TEST_P(ShortestFloatTextTest, FewestDigitsThatReadBackAsTheFloat)
+{
+    EXPECT_EQ(ShortestFloatText(GetParam().first), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Floats, ShortestFloatTextTest,
+                         ::testing::Values(FloatText{0.01f, "0.01"}, FloatText{0.1f, "0.1"},
+                                           FloatText{1e-7f, "1e-7"},
+                                           FloatText{3.4028235e38f, "3.4028235e38"},
+                                           FloatText{16777216.f, "16777216"},
+                                           FloatText{-1050.5f, "-1050.5"}));
 
 } // namespace
