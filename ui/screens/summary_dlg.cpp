@@ -35,6 +35,13 @@ QString Named(int row, const char* what)
     return QString::fromLatin1(kRowNames[row]) + QString::fromLatin1(what);
 }
 
+// A number field as wide as its numbers rather than as a line of text.
+QLineEdit* Narrowed(QLineEdit* edit)
+{
+    edit->setMaximumWidth(edit->sizeHint().width() * 2 / 3);
+    return edit;
+}
+
 bool IsBoundRow(int row)
 {
     return row == kRowLower || row == kRowUpper;
@@ -65,12 +72,10 @@ CSummaryDlg::CSummaryDlg(CTaloDoc& doc, DQORecord& record, QWidget* parent)
 
     // Sampling Parameters: the design, its inputs, the samples and the cost.
     auto* design = new QFormLayout;
-    auto* designName = new QHBoxLayout;
-    designName->addWidget(MakeText(QStringLiteral("designText"), &m_strDesign));
-    designName->addWidget(MakeText(QStringLiteral("strataText"), &m_strStrata), 1);
     design->addRow(
         MakeLabel(this, QStringLiteral("Sampling Design:"), QStringLiteral("designCaption")),
-        designName);
+        MakeText(QStringLiteral("designText"), &m_strDesign));
+    design->addRow(QString(), MakeText(QStringLiteral("strataText"), &m_strStrata));
     design->addRow(MakeLabel(this, QStringLiteral("Design-Specific Inputs:"),
                              QStringLiteral("designInputsCaption")));
     design->addRow(MakeText(QStringLiteral("designInputs1Text"), &m_strDesignInputs1));
@@ -78,11 +83,9 @@ CSummaryDlg::CSummaryDlg(CTaloDoc& doc, DQORecord& record, QWidget* parent)
     m_pSamplesLabel = MakeText(QStringLiteral("samplesLabel"), &m_strSamplesLabel);
     m_pSamplesEdit = MakeField(QStringLiteral("samplesEdit"), &m_strSamples);
     m_pSamplesLabel->setBuddy(m_pSamplesEdit);
-    auto* samples = new QHBoxLayout;
-    samples->addWidget(m_pSamplesEdit);
-    samples->addWidget(MakeText(QStringLiteral("samplesNoteText"), &m_strSamplesNote), 1);
-    design->addRow(m_pSamplesLabel, samples);
-    QLineEdit* totalCost = MakeField(QStringLiteral("totalCostEdit"), &m_strTotalCost);
+    design->addRow(m_pSamplesLabel, Narrowed(m_pSamplesEdit));
+    design->addRow(QString(), MakeText(QStringLiteral("samplesNoteText"), &m_strSamplesNote));
+    QLineEdit* totalCost = Narrowed(MakeField(QStringLiteral("totalCostEdit"), &m_strTotalCost));
     AddFieldRow(design, QStringLiteral("Total Cost:      $"), totalCost);
     totalCost->setAccessibleName(QStringLiteral("Total Cost"));
     m_pChangeDesign =
@@ -148,8 +151,8 @@ CSummaryDlg::CSummaryDlg(CTaloDoc& doc, DQORecord& record, QWidget* parent)
         TableRow& row = m_rows[r];
         row.point = IsBoundRow(r)
                         ? static_cast<QWidget*>(MakeText(Named(r, "BoundText"), &m_strPoint[r]))
-                        : MakeField(Named(r, "Edit"), &m_strPoint[r]);
-        row.limit = MakeField(Named(r, "LimitEdit"), &m_strLimit[r]);
+                        : Narrowed(MakeField(Named(r, "Edit"), &m_strPoint[r]));
+        row.limit = Narrowed(MakeField(Named(r, "LimitEdit"), &m_strLimit[r]));
         row.type = MakeLabel(this, QString(), Named(r, "TypeLabel"));
         table->addWidget(row.point, r + 1, 0);
         table->addWidget(row.limit, r + 1, 1);
