@@ -2,9 +2,11 @@
 
 #include <cstdlib>
 
+#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace {
 
@@ -50,7 +52,16 @@ public:
         return true;
     }
 
-    void EndProcess(int status) override { std::exit(status); }
+    void EndProcess(int status) override
+    {
+        // Inside a modal screen its callers cannot unwind in order: the
+        // process ends at once. Otherwise the caller returns, and the event
+        // loop ends with the status, at once or as soon as it starts (a quit
+        // asked for before it runs would be lost).
+        if (QApplication::activeModalWidget() != nullptr)
+            std::exit(status);
+        QTimer::singleShot(0, qApp, [status] { QCoreApplication::exit(status); });
+    }
 };
 
 CPlatformSeams* g_installed = nullptr;

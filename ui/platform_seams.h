@@ -33,6 +33,8 @@ public:
     // Returns false when the user cancelled.
     virtual bool AskSaveFileName(QWidget* owner, const SaveFileRequest& request,
                                  QString& chosenName) = 0;
+    // Ends the program with the status. Outside a modal screen it returns,
+    // and the caller then leaves at once without touching anything more.
     virtual void EndProcess(int status) = 0;
 
     // The implementation in use; the Qt one unless another was installed.

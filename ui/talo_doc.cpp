@@ -13,6 +13,7 @@
 #include "ui/screens/new_analysis_dlg.h"
 #include "ui/screens/parameter_selection_dlg.h"
 #include "ui/screens/prop_inputs_dlg.h"
+#include "ui/screens/summary_dlg.h"
 
 namespace {
 
@@ -93,6 +94,12 @@ void CTaloDoc::CopyOriginalToCurrent()
 
 void CTaloDoc::RunPlanningWizard()
 {
+    RunWizardSteps();
+    RunAnalysis();
+}
+
+void CTaloDoc::RunWizardSteps()
+{
     // One selection screen for the whole run: it keeps the choice last made.
     CParameterSelectionDlg selection;
     selection.m_nParameter = 0;
@@ -104,7 +111,6 @@ void CTaloDoc::RunPlanningWizard()
         step = NextWizardStep(step, flags, m_dqoOriginal.bSummaryRequested != 0);
     }
     CopyOriginalToCurrent();
-    RunAnalysis();
 }
 
 WizardEndFlags CTaloDoc::RunWizardStep(WizardStep step, CParameterSelectionDlg& selection)
@@ -224,26 +230,56 @@ int CTaloDoc::RunVerificationStep(int noDisplay)
 
 void CTaloDoc::StartNewAnalysis()
 {
-    ResetDQO();
-    UpdateAllViews();
-    RunPlanningWizard();
+    EnterNewAnalysis();
+    RunAnalysis();
 }
 
-void CTaloDoc::AskNewAnalysis()
+void CTaloDoc::EnterNewAnalysis()
+{
+    ResetDQO();
+    UpdateAllViews();
+    RunWizardSteps();
+}
+
+int CTaloDoc::AskNewAnalysis()
 {
     CNewAnalysisDlg question;
-    if (RunScreen(question) == kEndOk) {
-        StartNewAnalysis();
-        return;
-    }
-    // Closing the only document closes the main window with it; there is
-    // nothing to save, so nothing is asked.
+    if (RunScreen(question) == kEndOk)
+        return 1;
+    // Closing the only document ends the program; there is nothing to
+    // save, so nothing is asked.
     CPlatformSeams::Current().EndProcess(0);
+    return 0;
 }
 
 void CTaloDoc::RunAnalysis()
 {
-    ComputeResults();
+    for (;;) {
+        ComputeResults();
+        switch (RunSummaryPass()) {
+        case SummaryPassEnd::Recompute:
+            break;
+        case SummaryPassEnd::NewAnalysis:
+            EnterNewAnalysis();
+            break;
+        default:
+            return;
+        }
+    }
+}
+
+CTaloDoc::SummaryPassEnd CTaloDoc::RunSummaryPass()
+{
+    CSummaryDlg screen(*this, m_dqoCurrent);
+    FillSummaryScreen(screen, m_dqoCurrent);
+    RunScreen(screen, &m_dqoCurrent);
+    CSeamMessages messages;
+    ApplySummaryScreen(screen, m_dqoCurrent, m_dqoOriginal, messages);
+    if (screen.m_bLeave == 0)
+        return SummaryPassEnd::Recompute;
+    if (screen.m_bShowGraph != 0)
+        return SummaryPassEnd::Graph;
+    return AskNewAnalysis() != 0 ? SummaryPassEnd::NewAnalysis : SummaryPassEnd::ProgramEnding;
 }
 
 void CTaloDoc::ComputeResults()

@@ -51,12 +51,18 @@ public:
 
     // The New command: a reset, the views told, and the wizard.
     void StartNewAnalysis();
-    // "Start a new DQO analysis?": Yes starts one; otherwise the document
-    // closes, which ends the program.
-    void AskNewAnalysis();
+    // "Start a new DQO analysis?": 1 for Yes, which the caller acts on;
+    // otherwise the program is asked to end and 0 is returned, after which
+    // nothing may touch the document.
+    int AskNewAnalysis();
 
-    // Computes the analysis of m_dqoCurrent and shows it.
+    // The analysis loop on m_dqoCurrent: compute, show the summary screen,
+    // apply what was done there, and again, until the screen is left. A new
+    // analysis asked for on leaving runs its wizard within the same loop.
     void RunAnalysis();
+    // How one pass of the summary screen ended.
+    enum class SummaryPassEnd { Recompute, Graph, NewAnalysis, ProgramEnding };
+    SummaryPassEnd RunSummaryPass();
     // Fills both calculation blocks and computes one pass on m_dqoCurrent:
     // design, additional limits, curve and plot description; then the
     // results are ready and the views are told.
@@ -87,6 +93,9 @@ signals:
     void ViewsUpdated();
 
 private:
+    // The wizard's steps, until the analysis can start; then its copy.
+    void RunWizardSteps();
+    void EnterNewAnalysis();
     int RunModalScreen(CTaloDialog& screen, const DQORecord* edited);
     WizardEndFlags RunWizardStep(WizardStep step, CParameterSelectionDlg& selection);
     void RunParameterSelectionStep(CParameterSelectionDlg& selection);

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include <QAction>
 #include <QColor>
 #include <QCoreApplication>
 #include <QPalette>
@@ -14,9 +15,11 @@
 
 #include "tests/support/screen_controls.h"
 #include "tests/support/scripted_seams.h"
+#include "ui/screens/design_dlgs.h"
 #include "ui/screens/intro_dlg.h"
 #include "ui/screens/new_analysis_dlg.h"
 #include "ui/screens/parameter_selection_dlg.h"
+#include "ui/screens/summary_dlg.h"
 #include "ui/shell/main_frame.h"
 #include "ui/shell/talo_app.h"
 #include "ui/talo_doc.h"
@@ -28,7 +31,7 @@ const Screen Sel = &typeid(CParameterSelectionDlg), OneMean = &typeid(COneMeanIn
              OneProp = &typeid(COnePropInputsDlg), TwoMean = &typeid(CTwoMeanInputsDlg),
              TwoProp = &typeid(CTwoPropInputsDlg), Costs = &typeid(CCostsDlg),
              Limits = &typeid(CErrorLimitsDlg), Additional = &typeid(CAdditionalLimitsDlg),
-             Verify = &typeid(CInputVerificationDlg);
+             Verify = &typeid(CInputVerificationDlg), Summary = &typeid(CSummaryDlg);
 
 // One showing of a screen: what it shows when it opens ("control=text|..."),
 // then what the user does (as Act steps).
@@ -64,6 +67,7 @@ TEST_P(WizardTest, RunsTheScreensAndLeavesTheRecord)
 {
     CScriptedSeams seams;
     Script(seams, GetParam().visits);
+    Script(seams, {{Summary, "", "graphButton"}});
     CTaloDoc doc;
     doc.RunPlanningWizard();
     EXPECT_TRUE(seams.scripts.empty()) << seams.scripts.size() << " screens not shown";
@@ -158,20 +162,33 @@ const WizardRun kRuns[] = {
 
 INSTANTIATE_TEST_SUITE_P(Wizard, WizardTest, testing::ValuesIn(kRuns));
 
-// SUMMARY at once: the defaults of every later screen. Yes to a new
-// analysis starts over from a reset record, with no curve while the wizard
-// runs; No ends the program.
-TEST(WizardStart, StartUpRunsTheWizardAndANewAnalysisAnother)
+// The whole program: SUMMARY at once gives the defaults of every later
+// screen; the summary changes the design to stratified and shows its
+// result; Graph leaves it. The menu brings it back; Exit and Yes start over
+// from a reset record, with no curve while the wizard runs; Exit and No end
+// the program with nothing shown after.
+TEST(WholeProgram, StartUpSummaryAndNewAnalyses)
 {
     const Screen question = &typeid(CNewAnalysisDlg);
     CScriptedSeams seams;
-    Script(seams, {{&typeid(CIntroDlg), "", ""},
-                   {Sel, "", kNext},
-                   {OneMean, "", kSummary},
-                   {question, "", "noButton"},
-                   {question, "", "yesButton"},
-                   {Sel, "", kNext},
-                   {OneMean, "actionLevelEdit=50", kSummary}});
+    Script(seams,
+           {{&typeid(CIntroDlg), "", ""},
+            {Sel, "", kNext},
+            {OneMean, "", kSummary},
+            {Summary, "designText=Simple Random Sampling|samplesEdit=13|totalCostEdit=13650.00",
+             "changeDesignButton"},
+            {&typeid(CMeanDesignDlg), "", "stratifiedRadio okButton"},
+            {&typeid(CStrataCountDlg), "strataEdit=2", "okButton"},
+            {&typeid(CMeanStratumDlg), "weightEdit=0.500", "weightEdit=0.3 okButton"},
+            {&typeid(CMeanStratumDlg), "weightEdit=0.700", "okButton"},
+            {&typeid(CStrataSummaryDlg), "", "okButton"},
+            {Summary, "designText=Stratified Sampling", "graphButton"},
+            {Summary, "designText=Stratified Sampling", "exitButton"},
+            {question, "", "yesButton"},
+            {Sel, "", kNext},
+            {OneMean, "actionLevelEdit=50", kSummary},
+            {Summary, "designText=Simple Random Sampling", "exitButton"},
+            {question, "", "noButton"}});
     CTaloApp talo;
     // The introduction over the visible main window; screens and boxes are
     // light gray with black text, the main window is not.
@@ -186,25 +203,23 @@ TEST(WizardStart, StartUpRunsTheWizardAndANewAnalysisAnother)
     talo.InitInstance();
     CTaloDoc& doc = talo.Document();
     const DQORecord& rec = doc.m_dqoCurrent;
-    EXPECT_EQ(std::make_tuple(rec.nSamples, rec.fLabCost, rec.fFieldCost, rec.fLimitAtLower,
-                              rec.fLimitAtUpper),
-              std::make_tuple(13, 1000.0f, 50.0f, 0.01f, 0.01f));
+    EXPECT_EQ(
+        std::make_tuple(rec.nDesign, rec.nStrata, rec.dStratumWeight[1], seams.scripts.size()),
+        std::make_tuple(2, 2, 1 - 0.3, 6u));
+    EXPECT_EQ(doc.m_dqoOriginal.nStrata, 2);
 
-    doc.m_dqoOriginal.dActionLevel = 20;
-    doc.AskNewAnalysis();
-    EXPECT_EQ(seams.endStatuses, std::vector<int>{0});
     QSignalSpy updates(&doc, &CTaloDoc::ViewsUpdated);
-    ASSERT_EQ(seams.scripts.size(), 3u);
-    // The screens open over the main window.
-    seams.scripts[1] = [&talo, &updates, next = seams.scripts[1]](QDialog& dialog) {
+    // The screens of the new analysis open over the main window, no curve shown.
+    seams.scripts[2] = [&talo, &updates, next = seams.scripts[2]](QDialog& dialog) {
         EXPECT_EQ(std::make_tuple(talo.Document().IsResultsReady(), updates.count(),
                                   dialog.parentWidget()),
-                  std::make_tuple(0, 1, static_cast<QWidget*>(&talo.MainFrame())));
+                  std::make_tuple(0, 2, static_cast<QWidget*>(&talo.MainFrame())));
         next(dialog);
     };
-    doc.AskNewAnalysis();
-    EXPECT_TRUE(seams.scripts.empty());
-    EXPECT_EQ(doc.IsResultsReady(), 1);
+    talo.MainFrame().findChild<QAction*>("dqoSummaryAction")->trigger();
+    EXPECT_TRUE(seams.scripts.empty()) << seams.scripts.size() << " screens not shown";
+    EXPECT_EQ(seams.endStatuses, std::vector<int>{0});
+    EXPECT_EQ(std::make_tuple(rec.nDesign, rec.nSamples), std::make_tuple(0, 13));
 }
 
 } // namespace

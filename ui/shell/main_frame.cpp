@@ -114,6 +114,8 @@ void CMainFrame::OnDqoSummary()
     // Computes the last analysis again; before the first one there is none.
     if (m_doc.IsResultsReady())
         m_doc.RunAnalysis();
+    else
+        statusBar()->showMessage(QStringLiteral("There is no DQO analysis to summarize yet."));
 }
 
 void CMainFrame::OnHelpContents()

@@ -1,8 +1,10 @@
 #include "ui/shell/main_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QStatusBar>
 
 #include <gtest/gtest.h>
 
@@ -70,6 +72,22 @@ TEST_F(MainFrameTest, ExitAndCloseAskToTerminate)
         EXPECT_EQ(m_seams.shown[0].owner, &m_frame);
         EXPECT_EQ(m_seams.endStatuses, std::vector{1}) << exitCommand;
     }
+}
+
+// Before any analysis the summary command has nothing to show and says so.
+TEST_F(MainFrameTest, SummaryCommandWithoutAnAnalysis)
+{
+    Child<QAction>(m_frame, "dqoSummaryAction").trigger();
+    EXPECT_TRUE(m_seams.shown.empty());
+    EXPECT_FALSE(m_frame.statusBar()->currentMessage().isEmpty());
+}
+
+// "No" to a new analysis may come before the event loop runs (the start-up
+// analysis): the loop still ends with the status as soon as it starts.
+TEST(ProgramEnd, OutsideAScreenTheEventLoopEndsWithTheStatus)
+{
+    CPlatformSeams::Current().EndProcess(3);
+    EXPECT_EQ(QApplication::exec(), 3);
 }
 
 } // namespace
