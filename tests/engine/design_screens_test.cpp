@@ -6,37 +6,25 @@
 
 namespace {
 
-// The offered composite inputs; 2.9 aliquots and 3.9 strata read as 2 and 3;
-// a mean stratum's deviation is bounded by twice the range, a proportion
-// stratum is offered the action level.
-TEST(DesignScreens, CompositeCountAndValues)
+// Counts read as integers (2.9 aliquots and 3.9 strata as 2 and 3); a
+// proportion stratum is offered the action level; a mean stratum's deviation
+// is bounded by twice the range.
+TEST(DesignScreens, CountsValuesAndDeviationBound)
 {
     DQORecord rec, prop = StartingRecord(kOneProportion, kBaselineAtLeast);
-    CompositeScreen composite;
-    StrataCountScreen count;
-    FillCompositeScreen(composite, rec);
-    FillStrataCountScreen(count, rec);
-    Texts t{composite.m_strSDRatio, composite.m_strAliquots, composite.m_strCompositingCost,
-            count.m_strStrata};
-    composite = {"1", "2.9", "12.5"}, count.m_strStrata = "3.9";
-    StoreCompositeScreen(composite, rec);
-    StoreStrataCountScreen(count, rec);
-    t << rec.nAliquots << rec.nStrata << CheckCompositeScreen(composite);
-    rec.dCalcMaximum = 100;
-    MeanStratumScreen mean;
-    FillMeanStratumScreen(mean, rec, 1, 0);
-    mean.m_strValue = "200.01";
-    t << CheckMeanStratumScreen(mean, rec);
+    StoreCompositeScreen({"0.5", "2.9", "12.5"}, rec);
+    StoreStrataCountScreen({"3.9"}, rec);
     PropStratumScreen p;
     prop.nStrata = 2;
     FillPropStratumScreen(p, prop, 1, 0);
-    t << p.m_strValue;
-    EXPECT_EQ(t, (Texts{"0.10", "4", "5.00", "2", "2", "3",
-                        "ERROR: Ratio of measurement SD to Total SD must be in the range:\n\t\t0.0 "
-                        "< Ratio < 1.0\n",
-                        "ERROR: Stratum standard deviation must be in the range:\n\t\t0.0 < std "
-                        "dev <= 200.00\n",
-                        "0.5000"}));
+    EXPECT_EQ((Texts{} << rec.nAliquots << rec.nStrata << p.m_strValue),
+              (Texts{"2", "3", "0.5000"}));
+    MeanStratumScreen mean;
+    mean.m_strValue = "200.01";
+    rec.dCalcMaximum = 100;
+    EXPECT_EQ(CheckMeanStratumScreen(mean, rec),
+              "ERROR: Stratum standard deviation must be in the range:\n\t\t0.0 < std dev <= "
+              "200.00\n");
 }
 
 // Stratum `stratum` of `strata` after weights adding up to `sum`, with the
