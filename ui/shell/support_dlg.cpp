@@ -4,11 +4,13 @@
 
 CSupportDlg::CSupportDlg(QWidget* parent) : QDialog(parent)
 {
-    LayOutInfoBox(*this, QStringLiteral("TALO Support"),
-                  {{"guideLabel",
-                    QStringLiteral("A user guide and related documents for TALO are found in:")},
-                   {"siteLabel", QStringLiteral("README.md, the README file that comes with TALO")},
-                   {"questionsLabel", QStringLiteral("Questions regarding this software may be "
-                                                     "directed by E-mail to:")},
-                   {"mailLabel", QStringLiteral("talo-support@talo.example")}});
+    // The guide comes with the program; there is no site and no mailbox behind it.
+    LayOutInfoBox(
+        *this, QStringLiteral("TALO Support"),
+        {{"guideLabel",
+          QStringLiteral("A user guide and related documents for TALO are found in:")},
+         {"placeLabel", QStringLiteral("Help \u203a Contents, and the folder %1")
+                            .arg(QStringLiteral(TALO_DOC_DIR))},
+         {"questionsLabel", QStringLiteral("Questions regarding this software are answered in:")},
+         {"readmeLabel", QStringLiteral("README.md, the README file that comes with TALO")}});
 }

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-// "TALO Support": where the user guide is and where questions go.
+// "TALO Support": where the user guide and the README are.
 class CSupportDlg : public QDialog {
     Q_OBJECT
 
