@@ -114,6 +114,11 @@ void FillCalculationBlock(DQORecord& rec)
 
 namespace {
 
+template <typename T, size_t N> void CopyArray(T (&to)[N], const T (&from)[N])
+{
+    std::copy(std::begin(from), std::end(from), to);
+}
+
 // Inputs a design can be computed from.
 bool HasDesignInputs(const DQORecord& rec)
 {
@@ -130,8 +135,8 @@ void CopyDesignInputs(DQORecord& to, const DQORecord& from)
     to.nAliquots = from.nAliquots;
     to.fCompositingCost = from.fCompositingCost;
     to.nStrata = from.nStrata;
-    std::copy(std::begin(from.dStratumValue), std::end(from.dStratumValue), to.dStratumValue);
-    std::copy(std::begin(from.dStratumWeight), std::end(from.dStratumWeight), to.dStratumWeight);
+    CopyArray(to.dStratumValue, from.dStratumValue);
+    CopyArray(to.dStratumWeight, from.dStratumWeight);
 }
 
 // What the last computation left: the numbers shown, the curve drawn and the
@@ -140,9 +145,9 @@ void CopyResults(DQORecord& to, const DQORecord& from)
 {
     to.nSamples = from.nSamples;
     to.dTotalCost = from.dTotalCost;
-    std::copy(std::begin(from.bNotSatisfied), std::end(from.bNotSatisfied), to.bNotSatisfied);
+    CopyArray(to.bNotSatisfied, from.bNotSatisfied);
     to.plotSpec = from.plotSpec;
-    std::copy(std::begin(from.dCurve), std::end(from.dCurve), to.dCurve);
+    CopyArray(to.dCurve, from.dCurve);
     to.nCalcParameter = from.nCalcParameter;
     to.dCalcMaximum = from.dCalcMaximum;
     to.dCalcMinimum = from.dCalcMinimum;
@@ -157,12 +162,12 @@ void CopyResults(DQORecord& to, const DQORecord& from)
     to.dCalcLabCost = from.dCalcLabCost;
     to.dCalcFieldCost = from.dCalcFieldCost;
     to.nCalcSamples = from.nCalcSamples;
-    std::copy(std::begin(from.nStratumSamples), std::end(from.nStratumSamples), to.nStratumSamples);
-    std::copy(std::begin(from.dStratumExact), std::end(from.dStratumExact), to.dStratumExact);
+    CopyArray(to.nStratumSamples, from.nStratumSamples);
+    CopyArray(to.dStratumExact, from.dStratumExact);
     to.dCalcSamples = from.dCalcSamples;
     to.nUserSamples = from.nUserSamples;
-    std::copy(std::begin(from.dErrorPoint), std::end(from.dErrorPoint), to.dErrorPoint);
-    std::copy(std::begin(from.dErrorLimit), std::end(from.dErrorLimit), to.dErrorLimit);
+    CopyArray(to.dErrorPoint, from.dErrorPoint);
+    CopyArray(to.dErrorLimit, from.dErrorLimit);
 }
 
 } // namespace
