@@ -55,14 +55,6 @@ QLabel* MakeNote(QWidget* parent, const char* text, const QString& objectName, i
     return note;
 }
 
-// A field for one number: wide enough for ten digits in the screen's font,
-// so that three blocks of them fit side by side.
-QLineEdit* Narrowed(QLineEdit* edit)
-{
-    edit->setMaximumWidth(edit->fontMetrics().averageCharWidth() * 12);
-    return edit;
-}
-
 // The caption the field is known by: its label's text without the colon.
 QString AccessibleCaption(const QString& caption)
 {

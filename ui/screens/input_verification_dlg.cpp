@@ -17,27 +17,9 @@
 
 namespace {
 
-// The table's rows as ErrorRow orders them: how their controls are named and
-// what a screen reader calls them.
-struct TableRow {
-    const char* name;
-    const char* spoken;
-};
-
-const TableRow kTableRows[kErrorRows] = {
-    {"below1", "Below gray region 1"}, {"below2", "Below gray region 2"},
-    {"lower", "Lower bound"},          {"upper", "Upper bound"},
-    {"above1", "Above gray region 1"}, {"above2", "Above gray region 2"},
-};
-
 QLabel* MakeLabel(QWidget* parent, const char* text)
 {
     return new QLabel(QString::fromLatin1(text), parent);
-}
-
-QString Named(const char* row, const char* what)
-{
-    return QString::fromLatin1(row) + QString::fromLatin1(what);
 }
 
 } // namespace
@@ -92,27 +74,12 @@ CInputVerificationDlg::CInputVerificationDlg(DQORecord& record, QWidget* parent)
     // The table: the bounds are shown only; the additional points, all the
     // limits and nothing else can be typed.
     auto* limitsBox = new QGroupBox(QStringLiteral("Decision Error Limits"), this);
-    auto* table = new QGridLayout;
-    table->addWidget(MakeText(QStringLiteral("columnLabel"), &m_strColumn), 0, 0);
-    table->addWidget(MakeLabel(this, "prob(error)"), 0, 1);
-    table->addWidget(MakeLabel(this, "type"), 0, 2);
-    for (int r = 0; r < kErrorRows; ++r) {
-        const TableRow& row = kTableRows[r];
-        const bool bound = r == kRowLower || r == kRowUpper;
-        QWidget* point =
-            bound ? static_cast<QWidget*>(MakeText(Named(row.name, "BoundText"), &m_strPoint[r]))
-                  : MakeField(Named(row.name, "Edit"), &m_strPoint[r]);
-        point->setAccessibleName(QString::fromLatin1(row.spoken) + QStringLiteral(": ") +
-                                 (bound ? QStringLiteral("bound") : QStringLiteral("point")));
-        QLineEdit* limit = MakeField(Named(row.name, "LimitEdit"), &m_strLimit[r]);
-        limit->setAccessibleName(QString::fromLatin1(row.spoken) + QStringLiteral(": prob(error)"));
-        table->addWidget(point, r + 1, 0);
-        table->addWidget(limit, r + 1, 1);
-        table->addWidget(MakeText(Named(row.name, "TypeLabel"), &m_strType[r]), r + 1, 2);
-    }
-    table->setColumnStretch(3, 1); // the fields keep their own width
+    const ErrorTable table = MakeErrorTable(MakeText(QStringLiteral("columnLabel"), &m_strColumn),
+                                            m_strPoint, m_strLimit);
+    for (int r = 0; r < kErrorRows; ++r)
+        BindText(table.type[r], &m_strType[r]);
     auto* limitsLayout = new QVBoxLayout(limitsBox);
-    limitsLayout->addLayout(table);
+    limitsLayout->addLayout(table.grid);
     limitsLayout->addWidget(
         MakeLabel(this, "* Use the Change Input Value(s)      button to change these values."));
 

@@ -19,10 +19,6 @@
 
 namespace {
 
-// The table's rows in ErrorRow order, as their controls are named.
-const char* const kRowNames[kErrorRows] = {"below1", "below2", "lower",
-                                           "upper",  "above1", "above2"};
-
 QLabel* MakeLabel(QWidget* parent, const QString& text, const QString& objectName)
 {
     auto* label = new QLabel(text, parent);
@@ -30,21 +26,12 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QString& objectNam
     return label;
 }
 
-QString Named(int row, const char* what)
+// The NS mark of a row, named after the row's controls.
+QString NotSatisfiedName(int row)
 {
-    return QString::fromLatin1(kRowNames[row]) + QString::fromLatin1(what);
-}
-
-// A number field as wide as its numbers rather than as a line of text.
-QLineEdit* Narrowed(QLineEdit* edit)
-{
-    edit->setMaximumWidth(edit->sizeHint().width() * 2 / 3);
-    return edit;
-}
-
-bool IsBoundRow(int row)
-{
-    return row == kRowLower || row == kRowUpper;
+    static const char* const kRows[kErrorRows] = {"below1", "below2", "lower",
+                                                  "upper",  "above1", "above2"};
+    return QString::fromLatin1(kRows[row]) + QStringLiteral("NotSatisfiedLabel");
 }
 
 // A box around the layout, followed by the buttons.
@@ -141,29 +128,17 @@ CSummaryDlg::CSummaryDlg(CTaloDoc& doc, DQORecord& record, QWidget* parent)
 
     // Decision Error Limits: the bounds are shown only; the additional
     // points and all the limits can be typed.
-    auto* table = new QGridLayout;
     m_pColumnLabel = MakeLabel(this, QString(), QStringLiteral("columnLabel"));
-    table->addWidget(m_pColumnLabel, 0, 0);
-    table->addWidget(MakeLabel(this, QStringLiteral("prob(error)"), QStringLiteral("probCaption")),
-                     0, 1);
-    table->addWidget(MakeLabel(this, QStringLiteral("type"), QStringLiteral("typeCaption")), 0, 2);
+    const ErrorTable table = MakeErrorTable(m_pColumnLabel, m_strPoint, m_strLimit);
     for (int r = 0; r < kErrorRows; ++r) {
-        TableRow& row = m_rows[r];
-        row.point = IsBoundRow(r)
-                        ? static_cast<QWidget*>(MakeText(Named(r, "BoundText"), &m_strPoint[r]))
-                        : Narrowed(MakeField(Named(r, "Edit"), &m_strPoint[r]));
-        row.limit = Narrowed(MakeField(Named(r, "LimitEdit"), &m_strLimit[r]));
-        row.type = MakeLabel(this, QString(), Named(r, "TypeLabel"));
-        table->addWidget(row.point, r + 1, 0);
-        table->addWidget(row.limit, r + 1, 1);
-        table->addWidget(row.type, r + 1, 2);
-        if (!IsBoundRow(r)) {
-            row.notSatisfied = MakeLabel(this, QStringLiteral("NS"), Named(r, "NotSatisfiedLabel"));
-            table->addWidget(row.notSatisfied, r + 1, 3);
-        }
+        m_pType[r] = table.type[r];
+        if (r == kRowLower || r == kRowUpper)
+            continue;
+        m_pNotSatisfied[r] = MakeLabel(this, QStringLiteral("NS"), NotSatisfiedName(r));
+        table.grid->addWidget(m_pNotSatisfied[r], r + 1, 3);
     }
     auto* limits = new QVBoxLayout;
-    limits->addLayout(table);
+    limits->addLayout(table.grid);
     m_pNotSatisfiedLegend = MakeLabel(this, QStringLiteral("NS - Limit Not Satisfied"),
                                       QStringLiteral("notSatisfiedLegend"));
     limits->addWidget(m_pNotSatisfiedLegend);
@@ -228,24 +203,13 @@ void CSummaryDlg::OnOpening()
 void CSummaryDlg::ShowTable()
 {
     const bool nullBelow = m_record.nBaseline == kBaselineAtMost;
-    const QString noun =
-        QString::fromLatin1(ParameterWord(ParameterOf(m_record), ParameterWordForm::kNoun));
     bool anyMark = false;
     for (int r = 0; r < kErrorRows; ++r) {
-        const TableRow& row = m_rows[r];
-        const QString type =
-            (r <= kRowLower) == nullBelow ? QStringLiteral("FR") : QStringLiteral("FA");
-        row.type->setText(type);
-        const QString number = QString::number(r + 1);
-        row.point->setAccessibleName(
-            (IsBoundRow(r) ? QStringLiteral("Gray region bound, row ")
-                           : QStringLiteral("Additional ") + noun + QStringLiteral(", row ")) +
-            number);
-        row.limit->setAccessibleName(QStringLiteral("Decision error limit, row ") + number +
-                                     QStringLiteral(" (") + type + QLatin1Char(')'));
-        if (row.notSatisfied) {
+        m_pType[r]->setText((r <= kRowLower) == nullBelow ? QStringLiteral("FR")
+                                                          : QStringLiteral("FA"));
+        if (m_pNotSatisfied[r]) {
             const bool mark = RowNotSatisfied(m_record, static_cast<ErrorRow>(r));
-            row.notSatisfied->setVisible(mark);
+            m_pNotSatisfied[r]->setVisible(mark);
             anyMark = anyMark || mark;
         }
     }

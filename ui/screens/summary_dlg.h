@@ -39,18 +39,12 @@ private:
     void RestoreOriginalDQOs();
     template <typename Dialog, typename Fill, typename Store>
     void ModifyInputs(Fill fill, Store store, bool fillEachTime);
-    // The type column, the NS marks and the names a reader gives the table.
+    // The type column and the NS marks.
     void ShowTable();
 
-    struct TableRow {
-        QWidget* point = nullptr; // an edit, or a static on the bound rows
-        QLineEdit* limit = nullptr;
-        QLabel* type = nullptr;
-        QLabel* notSatisfied = nullptr; // none on the bound rows
-    };
-
     DQORecord& m_record;
-    TableRow m_rows[kErrorRows];
+    QLabel* m_pType[kErrorRows] = {};
+    QLabel* m_pNotSatisfied[kErrorRows] = {}; // none on the bound rows
     QLabel* m_pNotSatisfiedLegend;
     QLabel* m_pSDLabel;
     QLabel* m_pColumnLabel;

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -239,6 +240,59 @@ QPushButton* CTaloDialog::MakeSummaryButton()
 QPushButton* CTaloDialog::MakeOkButton()
 {
     return MakeEndButton(QStringLiteral("OK"), QStringLiteral("okButton"), &m_bOK);
+}
+
+namespace {
+
+// The table's rows as ErrorRow orders them: how their controls are named and
+// what a screen reader calls them.
+struct ErrorTableRow {
+    const char* name;
+    const char* spoken;
+};
+
+const ErrorTableRow kErrorTableRows[kErrorRows] = {
+    {"below1", "Below gray region 1"}, {"below2", "Below gray region 2"},
+    {"lower", "Lower bound"},          {"upper", "Upper bound"},
+    {"above1", "Above gray region 1"}, {"above2", "Above gray region 2"},
+};
+
+} // namespace
+
+QLineEdit* CTaloDialog::Narrowed(QLineEdit* edit)
+{
+    edit->setMaximumWidth(edit->fontMetrics().averageCharWidth() * 12);
+    return edit;
+}
+
+ErrorTable CTaloDialog::MakeErrorTable(QLabel* columnLabel, std::string (&points)[kErrorRows],
+                                       std::string (&limits)[kErrorRows])
+{
+    ErrorTable table;
+    table.grid = new QGridLayout;
+    table.grid->addWidget(columnLabel, 0, 0);
+    table.grid->addWidget(new QLabel(QStringLiteral("prob(error)"), this), 0, 1);
+    table.grid->addWidget(new QLabel(QStringLiteral("type"), this), 0, 2);
+    for (int r = 0; r < kErrorRows; ++r) {
+        const QString name = QString::fromLatin1(kErrorTableRows[r].name);
+        const QString spoken = QString::fromLatin1(kErrorTableRows[r].spoken);
+        const bool bound = r == kRowLower || r == kRowUpper;
+        QWidget* point = bound ? static_cast<QWidget*>(MakeText(name + "BoundText", &points[r]))
+                               : Narrowed(MakeField(name + "Edit", &points[r]));
+        point->setAccessibleName(spoken +
+                                 (bound ? QStringLiteral(": bound") : QStringLiteral(": point")));
+        QLineEdit* limit = Narrowed(MakeField(name + "LimitEdit", &limits[r]));
+        limit->setAccessibleName(spoken + QStringLiteral(": prob(error)"));
+        auto* type = new QLabel(this);
+        type->setObjectName(name + "TypeLabel");
+        table.grid->addWidget(point, r + 1, 0);
+        table.grid->addWidget(limit, r + 1, 1);
+        table.grid->addWidget(type, r + 1, 2);
+        table.point[r] = point;
+        table.limit[r] = limit;
+        table.type[r] = type;
+    }
+    return table;
 }
 
 QHBoxLayout* CTaloDialog::ButtonRow(std::initializer_list<QPushButton*> buttons)

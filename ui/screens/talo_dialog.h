@@ -10,14 +10,16 @@
 #include <QPoint>
 #include <QString>
 
+#include "engine/dqo_record.h"
+
 class QButtonGroup;
 class QFormLayout;
+class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-struct DQORecord;
 
 // End codes of a modal run.
 enum EndCode { kEndOk = 1, kEndCancel = 2 };
@@ -45,6 +47,17 @@ struct ShownText {
     QString caption;
     QString objectName;
     std::string* member;
+};
+
+// The decision error table: under a header (the column's word, "prob(error)",
+// "type"), one row per ErrorRow with its point (shown only on the gray
+// region's bounds), its limit and its type. Each point and limit is named
+// for a screen reader by its row.
+struct ErrorTable {
+    QGridLayout* grid = nullptr;
+    QWidget* point[kErrorRows] = {};
+    QLineEdit* limit[kErrorRows] = {};
+    QLabel* type[kErrorRows] = {};
 };
 
 // Top-left corner of a window of the given size centred on (x, y), never
@@ -115,6 +128,12 @@ protected:
     static void AddFieldRow(QFormLayout* form, const QString& caption, QWidget* field);
     // The buttons of a radio group in a titled box, one under the other.
     QGroupBox* MakeRadioBox(const QString& title, const QButtonGroup* group);
+    // A field for one number: wide enough for ten digits in the screen's
+    // font rather than for a line of text.
+    static QLineEdit* Narrowed(QLineEdit* edit);
+    // The decision error table, its points and limits bound to the members.
+    ErrorTable MakeErrorTable(QLabel* columnLabel, std::string (&points)[kErrorRows],
+                              std::string (&limits)[kErrorRows]);
     // Captioned static texts in a titled box, one under the other.
     QGroupBox* MakeTextBox(const QString& title, std::initializer_list<ShownText> texts);
 
