@@ -197,6 +197,10 @@ void CAnalysis::ComputePerformanceCurve()
     default:
         break;
     }
+    // The quantiles do not change along the curve: taken once, not per point.
+    const double zAlpha = ZAlpha();
+    const double span = GrayRegionZSpan();
+    const bool atLeast = m_rec.nCalcBaseline == 0;
     for (int i = first; i <= last; ++i) {
         double g = 0;
         switch (Parameter()) {
@@ -205,7 +209,7 @@ void CAnalysis::ComputePerformanceCurve()
             break;
         case kOneProportion:
             g = m_rec.nDesign == kStratified
-                    ? (a - x[i]) / (m_rec.dCalcUpper - m_rec.dCalcLower) * GrayRegionZSpan()
+                    ? (a - x[i]) / (m_rec.dCalcUpper - m_rec.dCalcLower) * span
                     : (a - x[i]) / std::pow(x[i] * (1.0 - x[i]) / m_rec.dCalcSamples, 0.5);
             break;
         case kTwoMean:
@@ -216,7 +220,8 @@ void CAnalysis::ComputePerformanceCurve()
                 (2.0 * std::sqrt(0.1875));
             break;
         }
-        m_rec.dCurve[i] = 1.0 - NormalCdf(DecisionZ(g));
+        // As DecisionZ(g), with the quantile taken above.
+        m_rec.dCurve[i] = 1.0 - NormalCdf(atLeast ? g - zAlpha : g + zAlpha);
     }
     m_rec.dCurve[0] = m_rec.dCurve[first];
     m_rec.dCurve[kCurvePoints - 1] = m_rec.dCurve[last];
