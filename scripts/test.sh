@@ -19,7 +19,28 @@ run_build() {
     (cd "$dir" && ctest --output-on-failure -j "$jobs")
 }
 
+# The Debian package of a build, unpacked into a scratch root: it depends on
+# the Qt libraries, its talo-cli prints the starting analysis, and its menu
+# entry and metainfo pass their validators.
+check_package() {
+    local stage deb bin share checks
+    stage=$(mktemp -d)
+    trap "rm -rf '$stage'" EXIT
+    cpack -G DEB --config "$1/CPackConfig.cmake" -B "$stage/out" >/dev/null
+    deb=$(echo "$stage"/out/talo_*.deb)
+    dpkg-deb -x "$deb" "$stage/root"
+    bin=$(find "$stage/root" -type f -path '*/bin/talo-cli')
+    share=${bin%/bin/talo-cli}/share
+    checks=$(dpkg-deb --field "$deb" Depends | grep -o 'libqt6widgets6' &&
+             "$bin" | grep -x 'Number of Samples: 13' &&
+             desktop-file-validate "$share/applications/talo.desktop" 2>&1 &&
+             appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml 2>&1) ||
+        { echo "Package check failed: $checks" >&2; return 1; }
+    echo "Package $(basename "$deb") checked"
+}
+
 export ASAN_OPTIONS=detect_leaks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_build build
+check_package build
 run_build build-sanitize -DTALO_SANITIZE=ON
