@@ -197,27 +197,34 @@ void CAnalysis::ComputePerformanceCurve()
     default:
         break;
     }
-    // The quantiles do not change along the curve: taken once, not per point.
+    // What does not change along the curve (the quantiles above all) is
+    // taken once, not per point; the record's fields are read once too, since
+    // the curve is written into the same record.
     const double zAlpha = ZAlpha();
     const double span = GrayRegionZSpan();
     const bool atLeast = m_rec.nCalcBaseline == 0;
+    const bool stratified = m_rec.nDesign == kStratified;
+    const double level = m_rec.dCalcActionLevel;
+    const double width = m_rec.dCalcUpper - m_rec.dCalcLower;
+    const double samples = m_rec.dCalcSamples;
+    const double sd = m_rec.dCalcSD;
+    const double twoMeanRoot = std::sqrt(m_rec.nCalcSamples * 0.4310344827586207);
+    const double twoProportionRoot = std::sqrt(2.0 * std::max(0, m_rec.nSamples));
     for (int i = first; i <= last; ++i) {
         double g = 0;
         switch (Parameter()) {
         case kOneMean:
-            g = (m_rec.dCalcActionLevel - x[i]) / se;
+            g = (level - x[i]) / se;
             break;
         case kOneProportion:
-            g = m_rec.nDesign == kStratified
-                    ? (a - x[i]) / (m_rec.dCalcUpper - m_rec.dCalcLower) * span
-                    : (a - x[i]) / std::pow(x[i] * (1.0 - x[i]) / m_rec.dCalcSamples, 0.5);
+            g = stratified ? (a - x[i]) / width * span
+                           : (a - x[i]) / std::pow(x[i] * (1.0 - x[i]) / samples, 0.5);
             break;
         case kTwoMean:
-            g = std::sqrt(m_rec.nCalcSamples * 0.4310344827586207) * (a - x[i]) / m_rec.dCalcSD;
+            g = twoMeanRoot * (a - x[i]) / sd;
             break;
         default:
-            g = std::sqrt(2.0 * std::max(0, m_rec.nSamples)) * (a - x[i]) /
-                (2.0 * std::sqrt(0.1875));
+            g = twoProportionRoot * (a - x[i]) / (2.0 * std::sqrt(0.1875));
             break;
         }
         // As DecisionZ(g), with the quantile taken above.
