@@ -11,7 +11,10 @@
 #include <QStringList>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include "engine/dqo_record.h"
+#include "tests/support/scripted_seams.h"
 #include "ui/screens/cost_limit_dlgs.h"
 #include "ui/screens/input_verification_dlg.h"
 #include "ui/screens/mean_inputs_dlg.h"
@@ -60,13 +63,15 @@ template <typename T = QWidget> T& Child(QWidget& parent, const QString& name)
 
 // Blank-separated steps, in order: "name=text" types into a field, "Esc"
 // presses Esc, "close" uses the close box, "Enter:name" ("Keypad:name")
-// presses Enter (on the keypad) with the focus on the control, any other name
-// clicks a button.
+// presses Enter (on the keypad) with the focus on the control, "?name"
+// expects the control shown, any other name clicks a button.
 inline void Act(QDialog& dialog, const QString& steps)
 {
     for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
         const qsizetype equals = step.indexOf('=');
-        if (equals >= 0) {
+        if (step.startsWith('?')) {
+            EXPECT_TRUE(Child(dialog, step.mid(1)).isVisibleTo(&dialog)) << step.toStdString();
+        } else if (equals >= 0) {
             Child<QLineEdit>(dialog, step.left(equals)).setText(step.mid(equals + 1));
         } else if (step == QLatin1String("Esc")) {
             QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -102,4 +107,31 @@ inline std::string Shows(QWidget& parent, const std::string& expected)
             shown << name + '=' + child.property("text").toString();
     }
     return shown.join('|').toStdString();
+}
+
+// Runs the screen with the steps done on it (then, after each "|", on the next
+// screen of a side trip it opens) and returns its end code (0: left open).
+// What it shows is compared while it is open or, once closed, when it opens
+// again (what it handed back); the one box shown, if any, holds the message.
+inline int RunSteps(CScriptedSeams& seams, QDialog& dialog, const char* steps,
+                    const std::string& shown, const char* message = "")
+{
+    const QStringList screens = QString::fromLatin1(steps).split('|');
+    const auto shows = [shown](QDialog& d) { EXPECT_EQ(Shows(d, shown), shown); };
+    seams.scripts.push_back([=](QDialog& d) {
+        Act(d, screens.front());
+        if (d.isVisible())
+            shows(d);
+    });
+    for (const QString& next : screens.mid(1))
+        seams.scripts.push_back([next](QDialog& d) { Act(d, next); });
+    const int end = seams.RunModal(dialog);
+    EXPECT_TRUE(seams.scripts.empty());
+    EXPECT_EQ(seams.shown.size(), *message ? 1u : 0u) << seams.ShownTexts();
+    EXPECT_NE(seams.ShownTexts().find(message), std::string::npos) << seams.ShownTexts();
+    if (end != 0) {
+        seams.scripts.push_back(shows);
+        seams.RunModal(dialog);
+    }
+    return end;
 }
