@@ -6,10 +6,11 @@ set -euo pipefail
 # fonts-liberation2: the graph's built-in fonts, taken at build time.
 # clang-format and git: the formatting check of the test run.
 # libboost-math-dev: the noncentral t of the exact cross-check (headers only).
+# libbenchmark-dev: the benchmarks (scripts/bench.sh).
 # dpkg-dev and file: the Debian package's Depends (dpkg-shlibdeps);
 # desktop-file-utils and appstream: the checks of its menu entry and metainfo.
 packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-dejavu-core
-          fonts-liberation2 locales clang-format git libboost-math-dev
+          fonts-liberation2 locales clang-format git libboost-math-dev libbenchmark-dev
           dpkg-dev file desktop-file-utils appstream)
 
 as_root() {
