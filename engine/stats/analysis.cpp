@@ -218,7 +218,7 @@ void CAnalysis::ComputePerformanceCurve()
             break;
         case kOneProportion:
             g = stratified ? (a - x[i]) / width * span
-                           : (a - x[i]) / std::pow(x[i] * (1.0 - x[i]) / samples, 0.5);
+                           : (a - x[i]) / PowHalf(x[i] * (1.0 - x[i]) / samples);
             break;
         case kTwoMean:
             g = twoMeanRoot * (a - x[i]) / sd;

@@ -11,3 +11,10 @@ double NormalDensity(double x);
 
 // P(Z <= x).
 double NormalCdf(double x);
+
+// pow(v, 0.5) to the last bit, mostly at the cost of a square root. pow
+// works to about 2^-68 before it rounds, so it rounds as the exact root does
+// unless that lies within 2^-14 units in the last place of a midpoint
+// between two doubles; pow is called only within 0.01 of one (or far out in
+// the range). Checked against pow on 3e8 random values of every exponent.
+double PowHalf(double v);
