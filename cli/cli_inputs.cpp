@@ -6,6 +6,7 @@
 
 #include "cli/cli_graph.h"
 #include "cli/cli_options.h"
+#include "engine/analysis_pass.h"
 #include "engine/design_screens.h"
 #include "engine/dqo_record.h"
 #include "engine/messages.h"
@@ -277,4 +278,19 @@ Refusal EnterAnalysis(DQORecord& current, const CliOptions& o)
     current = original;
     FillCalculationBlock(current);
     return EnterDesign(current, o);
+}
+
+void ComputeAnalysis(DQORecord& rec, const CliOptions& o, Messages& messages)
+{
+    FillCalculationBlock(rec);
+    ComputeAnalysisPass(rec, messages);
+    if (!o.samples && !o.totalCost)
+        return;
+    SummaryScreen summary;
+    FillSummaryScreen(summary, rec);
+    if (o.samples)
+        summary.m_strSamples = *o.samples;
+    if (o.totalCost)
+        summary.m_strTotalCost = *o.totalCost;
+    RecomputeForTypedSamples(summary, rec, messages);
 }

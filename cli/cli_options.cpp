@@ -135,6 +135,9 @@ void AddOptions(QCommandLineParser& parser)
         ValueOption("curve", "Write the performance curve as CSV.", "file"),
         ValueOption("graph", "Draw the graph into a .bmp, .png or .pdf file.", "file"),
         ValueOption("size", "Size of the graph in pixels (default 640x480).", "WxH"),
+        ValueOption("batch", "Compute every plan of this CSV file, one a row, into CSV.", "file"),
+        ValueOption("output", "Write the batch's results into this file.", "file"),
+        QCommandLineOption(QStringLiteral("version"), QStringLiteral("Print the version.")),
     });
 }
 
@@ -230,7 +233,46 @@ private:
     std::map<QString, std::string> m_bytes;
 };
 
+struct PlanOption {
+    const char* name;
+    PlanColumn kind;
+};
+
+constexpr PlanOption kPlanOptions[] = {
+    {"parameter", PlanColumn::kValue},
+    {"minimum", PlanColumn::kValue},
+    {"maximum", PlanColumn::kValue},
+    {"action-level", PlanColumn::kValue},
+    {"baseline", PlanColumn::kValue},
+    {"bound", PlanColumn::kValue},
+    {"sd", PlanColumn::kValue},
+    {"cv", PlanColumn::kValue},
+    {"lab-cost", PlanColumn::kValue},
+    {"field-cost", PlanColumn::kValue},
+    {"field-cost-total", PlanColumn::kFlag},
+    {"limit-lower", PlanColumn::kValue},
+    {"limit-upper", PlanColumn::kValue},
+    {"below", PlanColumn::kRepeated},
+    {"above", PlanColumn::kRepeated},
+    {"design", PlanColumn::kValue},
+    {"sd-ratio", PlanColumn::kValue},
+    {"aliquots", PlanColumn::kValue},
+    {"compositing-cost", PlanColumn::kValue},
+    {"stratum", PlanColumn::kRepeated},
+    {"samples", PlanColumn::kValue},
+    {"total-cost", PlanColumn::kValue},
+};
+
 } // namespace
+
+PlanColumn PlanColumnKind(const std::string& name)
+{
+    for (const PlanOption& option : kPlanOptions) {
+        if (name == option.name)
+            return option.kind;
+    }
+    return PlanColumn::kNone;
+}
 
 const char* ParameterOptionName(ParameterCode parameter)
 {
@@ -272,6 +314,13 @@ bool ParseCliOptions(const std::vector<std::string>& arguments, CliOptions& opti
     options.curveFile = bytes.Bytes(parser.value(QStringLiteral("curve")));
     options.graphFile = bytes.Bytes(parser.value(QStringLiteral("graph")));
     options.strata = SplitStrata(parser.values(QStringLiteral("stratum")));
+    if (parser.isSet(QStringLiteral("batch")))
+        options.batchFile = bytes.Bytes(parser.value(QStringLiteral("batch")));
+    if (parser.isSet(QStringLiteral("output")))
+        options.outputFile = bytes.Bytes(parser.value(QStringLiteral("output")));
+    options.version = parser.isSet(QStringLiteral("version"));
+    for (const QString& name : parser.optionNames())
+        options.given.push_back(name.toStdString());
     return SplitLimitPoints(parser.values(QStringLiteral("below")), "below", options.below,
                             error) &&
            SplitLimitPoints(parser.values(QStringLiteral("above")), "above", options.above, error);

@@ -54,7 +54,23 @@ struct CliOptions {
     std::string curveFile;
     std::string graphFile;
     std::optional<QSize> graphSize; // --size; drawn at 640 x 480 without it
+
+    std::optional<std::string> batchFile;  // plans, one a row, as CSV
+    std::optional<std::string> outputFile; // the batch's results instead of standard output
+    bool version = false;
+    std::vector<std::string> given; // the names of the options given, without the dashes
 };
+
+// How a column of a batch file goes into a plan: a column is an option's
+// name without the dashes.
+enum class PlanColumn {
+    kNone,     // no option, or one that is no part of a plan (outputs, --batch)
+    kValue,    // the cell is the option's value
+    kFlag,     // 1 gives the option, 0 leaves it out
+    kRepeated, // ";"-separated values, each given as the option once
+};
+
+PlanColumn PlanColumnKind(const std::string& name);
 
 // The name --parameter takes for a parameter code.
 const char* ParameterOptionName(ParameterCode parameter);

@@ -6,16 +6,18 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "cli/cli_batch.h"
 #include "cli/cli_graph.h"
 #include "cli/cli_inputs.h"
 #include "cli/cli_options.h"
-#include "engine/analysis_pass.h"
+#include "cli/result_text.h"
 #include "engine/dqo_record.h"
+#include "engine/file_output.h"
 #include "engine/messages.h"
 #include "engine/number_text.h"
 #include "engine/record_views.h"
-#include "engine/screen_state.h"
 #include "engine/stats/analysis.h"
+#include "engine/stats/exact_t.h"
 #include "engine/summary_report.h"
 
 namespace {
@@ -36,23 +38,6 @@ public:
 private:
     std::ostream& m_err;
 };
-
-// The first pass, then what Update on the summary screen does with a number
-// of samples or a total cost typed over the computed ones.
-void Compute(DQORecord& rec, const CliOptions& o, Messages& messages)
-{
-    FillCalculationBlock(rec);
-    ComputeAnalysisPass(rec, messages);
-    if (!o.samples && !o.totalCost)
-        return;
-    SummaryScreen summary;
-    FillSummaryScreen(summary, rec);
-    if (o.samples)
-        summary.m_strSamples = *o.samples;
-    if (o.totalCost)
-        summary.m_strTotalCost = *o.totalCost;
-    RecomputeForTypedSamples(summary, rec, messages);
-}
 
 QJsonArray StrataJson(const DQORecord& rec)
 {
@@ -78,19 +63,27 @@ QJsonArray CurveJson(const DQORecord& rec)
     return curve;
 }
 
+// A limit held as a float, as the double its shortest text reads as, which
+// the JSON writer then writes as that text.
+double LimitJson(double value)
+{
+    return ReadDouble(LimitText(value));
+}
+
 std::string ResultsJson(const DQORecord& rec)
 {
     QJsonArray table;
     for (int row = 0; row < kErrorRows; ++row)
-        table.append(QJsonObject{{"point", rec.dErrorPoint[row]}, {"limit", rec.dErrorLimit[row]}});
-    const QJsonObject results{
+        table.append(QJsonObject{{"point", rec.dErrorPoint[row]},
+                                 {"limit", LimitJson(rec.dErrorLimit[row])}});
+    QJsonObject results{
         {"parameter", QString::fromLatin1(ParameterOptionName(ParameterOf(rec)))},
         {"design", QString::fromLatin1(DesignName(rec.nDesign))},
         {"samples", rec.nSamples},
         {"samplesArePerPopulation", IsTwoSample(rec.nParameter)},
         {"totalCost", rec.dTotalCost},
-        {"alpha", rec.dAlpha},
-        {"beta", rec.dBeta},
+        {"alpha", LimitJson(rec.dAlpha)},
+        {"beta", LimitJson(rec.dBeta)},
         {"errorTable", table},
         {"notSatisfied", QJsonObject{{"below1", RowNotSatisfied(rec, kRowBelow1)},
                                      {"below2", RowNotSatisfied(rec, kRowBelow2)},
@@ -99,6 +92,16 @@ std::string ResultsJson(const DQORecord& rec)
         {"strata", StrataJson(rec)},
         {"curve", CurveJson(rec)},
     };
+    // A size beyond reach or a rate that cannot be evaluated is left out.
+    if (const std::optional<ExactTCheck> exact = ExactTCrossCheck(rec)) {
+        QJsonObject exactT;
+        if (exact->samples)
+            exactT["samples"] = *exact->samples;
+        if (exact->beta)
+            exactT["beta"] = *exact->beta;
+        if (!exactT.isEmpty())
+            results["exactT"] = exactT;
+    }
     return QJsonDocument(results).toJson(QJsonDocument::Indented).toStdString();
 }
 
@@ -145,6 +148,25 @@ bool WriteOutputs(const DQORecord& rec, const CliOptions& o, std::ostream& out, 
     return Flushed(out, err) && ok;
 }
 
+int RunBatch(const CliOptions& o, std::ostream& out, std::ostream& err)
+{
+    std::string csv;
+    bool refused = false;
+    if (!ComputeBatch(*o.batchFile, csv, refused, err))
+        return kExitRefused;
+    if (o.outputFile) {
+        if (WriteFileWhole(*o.outputFile, csv) != FileWrite::kWritten) {
+            err << "talo-cli: cannot write " << *o.outputFile << "\n";
+            return kExitFileError;
+        }
+    } else {
+        out << csv;
+        if (!Flushed(out, err))
+            return kExitFileError;
+    }
+    return refused ? kExitRefused : kExitOk;
+}
+
 } // namespace
 
 int RunTaloCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
@@ -160,16 +182,25 @@ int RunTaloCli(const std::vector<std::string>& arguments, std::ostream& out, std
         out << usageError;
         return Flushed(out, err) ? kExitOk : kExitFileError;
     }
-    if (const std::string misplaced = MisplacedOption(options); !misplaced.empty()) {
+    if (options.version) {
+        out << "talo-cli " << TALO_VERSION << "\n";
+        return Flushed(out, err) ? kExitOk : kExitFileError;
+    }
+    std::string misplaced = MisplacedBatchOption(options);
+    if (misplaced.empty() && !options.batchFile)
+        misplaced = MisplacedOption(options);
+    if (!misplaced.empty()) {
         err << "talo-cli: " << misplaced << "\n";
         return kExitRefused;
     }
+    if (options.batchFile)
+        return RunBatch(options, out, err);
     DQORecord rec;
     if (const Refusal refusal = EnterAnalysis(rec, options)) {
         err << refusal.title << ": " << refusal.text << "\n";
         return kExitRefused;
     }
     CStreamMessages messages(err);
-    Compute(rec, options, messages);
+    ComputeAnalysis(rec, options, messages);
     return WriteOutputs(rec, options, out, err) ? kExitOk : kExitFileError;
 }

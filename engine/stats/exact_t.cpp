@@ -2,6 +2,16 @@
 
 #include <climits>
 #include <cmath>
+#include <exception>
+
+// Errors come back as values, checked below, also where Boost's own
+// internals use the default policy.
+#define BOOST_MATH_DOMAIN_ERROR_POLICY errno_on_error
+#define BOOST_MATH_POLE_ERROR_POLICY errno_on_error
+#define BOOST_MATH_OVERFLOW_ERROR_POLICY errno_on_error
+#define BOOST_MATH_EVALUATION_ERROR_POLICY errno_on_error
+#define BOOST_MATH_ROUNDING_ERROR_POLICY errno_on_error
+#define BOOST_MATH_INDETERMINATE_RESULT_ERROR_POLICY errno_on_error
 
 #include <boost/math/distributions/non_central_t.hpp>
 #include <boost/math/distributions/students_t.hpp>
@@ -10,15 +20,9 @@
 
 namespace {
 
-namespace policies = boost::math::policies;
-
-// Errors come back as values, checked below, never as exceptions.
-using Policy = policies::policy<policies::domain_error<policies::errno_on_error>,
-                                policies::pole_error<policies::errno_on_error>,
-                                policies::overflow_error<policies::errno_on_error>,
-                                policies::evaluation_error<policies::errno_on_error>,
-                                policies::rounding_error<policies::errno_on_error>,
-                                policies::indeterminate_result_error<policies::errno_on_error>>;
+// Beyond this noncentrality Boost's series would count its terms past int's
+// range and run for minutes; no rate is given there.
+constexpr double kLargestNoncentrality = 1e4;
 
 // The search doubles n up to here, which stays within int's range.
 constexpr int kLargestSize = 1 << 30;
@@ -36,10 +40,17 @@ std::optional<double> ExactTBeta(double effect, double alpha, double n, bool two
         return std::nullopt;
     const double df = twoSample ? 2 * n - 2 : n - 1;
     const double delta = twoSample ? effect / std::sqrt(2 / n) : effect * std::sqrt(n);
-    const double critical =
-        boost::math::quantile(boost::math::students_t_distribution<double, Policy>(df), 1 - alpha);
-    const double beta = boost::math::cdf(
-        boost::math::non_central_t_distribution<double, Policy>(df, delta), critical);
+    if (!(delta <= kLargestNoncentrality))
+        return std::nullopt;
+    double beta = NAN;
+    try {
+        const double critical =
+            boost::math::quantile(boost::math::students_t_distribution<double>(df), 1 - alpha);
+        beta =
+            boost::math::cdf(boost::math::non_central_t_distribution<double>(df, delta), critical);
+    } catch (const std::exception&) {
+        // What the policies above do not turn into a value gives no rate.
+    }
     if (!std::isfinite(beta))
         return std::nullopt;
     return std::fmin(std::fmax(beta, 0.0), 1.0);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <regex>
 #include <sstream>
 #include <streambuf>
 
@@ -226,6 +228,91 @@ TEST(TaloCliTest, GraphFilesOfEachKind)
             EXPECT_EQ(image.allGray(), depth == 1);
         }
     }
+}
+
+// One plan a row, through --batch: the input cells as given, then samples,
+// totalCost, alpha, beta, notSatisfied, strataSamples, exactSamples,
+// exactBeta and error. Each expected line is the start of an output line.
+struct BatchCase {
+    const char* csv;
+    int status;
+    std::vector<const char*> lines;
+};
+
+const BatchCase kBatchCases[] = {
+    // Empty cells keep the defaults; a row's values never reach the next.
+    {"sd,limit-lower,field-cost,field-cost-total\r\n6.667,0.05,500,1\r\n,,,\r\n",
+     0,
+     {"sd,limit-lower,field-cost,field-cost-total,samples,totalCost,alpha,beta,notSatisfied,"
+      "strataSamples,exactSamples,exactBeta,error\n",
+      "6.667,0.05,500,1,", ",,,,13,13650,0.01,0.01,0;0;0;0,,13,0.0076"}},
+    {"parameter,sd\ntwo-mean,6.667",
+     0,
+     {"", "two-mean,6.667,91,191100,0.01,0.01,0;0;0;0,,79,0.0035"}},
+    {"below,above,design,stratum\n45:0.001;40:0.001,80:0.01,,\n,,stratified,16.67:0.3;16.67\n",
+     0,
+     {"", "45:0.001;40:0.001,80:0.01,,,13,13650,0.01,0.01,0;1;0;0,,13,",
+      ",,stratified,16.67:0.3;16.67,13,13650,0.01,0.01,0;0;0;0,4;9,,,\n"}},
+    // A refused row keeps its cells, quoted again, and the next row is computed.
+    {"parameter,field-cost-total\n\"me\"\"an,\n\",\n,yes\n\"\",1\n",
+     2,
+     {"", "\"me\"\"an,\n\",,,,,,,,,,\"--parameter must be mean, proportion, two-mean or two-",
+      ",yes,,,,,,,,,\"talo-cli: --field-cost-total is 1 or 0 in a batch, got yes\"\n",
+      ",1,13,13050,"}},
+};
+
+class TaloCliBatchTest : public ::testing::TestWithParam<BatchCase> {};
+
+TEST_P(TaloCliBatchTest, ResultsOneRowAPlan)
+{
+    const BatchCase& c = GetParam();
+    const std::string plans = TempPath("plans.csv");
+    std::ofstream(plans, std::ios::binary) << c.csv;
+    const CliRun run = RunCli("--batch", {plans});
+    EXPECT_EQ(run.status, c.status) << run.err;
+    size_t start = 0;
+    for (const char* line : c.lines) {
+        SCOPED_TRACE(line);
+        ASSERT_EQ(run.out.compare(start, std::strlen(line), line), 0) << run.out;
+        start = run.out.find("\n", start + std::strlen(line) - (*line != 0)) + 1;
+    }
+    EXPECT_EQ(start, run.out.size()) << run.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Plans, TaloCliBatchTest, ::testing::ValuesIn(kBatchCases));
+
+TEST(TaloCliTest, BatchRefusalsAndOutputFile)
+{
+    const std::string plans = TempPath("refused.csv"), output = TempPath("results.csv");
+    std::ofstream(plans) << "sd,colour\n1,red\n";
+    EXPECT_EQ(RunCli("--batch", {plans}).err,
+              "talo-cli: " + plans +
+                  ": unknown column \"colour\": a column is an option of a plan, without the "
+                  "dashes\n");
+    const CliRun json = RunCli("--json --batch", {plans});
+    EXPECT_EQ(json.status, 2);
+    EXPECT_EQ(json.err.rfind("talo-cli: --json does not go with --batch", 0), 0u) << json.err;
+    EXPECT_EQ(RunCli("--output", {output}).err, "talo-cli: --output needs --batch\n");
+    std::ofstream(plans) << "sd\n\"1\n";
+    EXPECT_EQ(RunCli("--batch", {plans}).err,
+              "talo-cli: " + plans + ": line 2: a quoted cell is not closed\n");
+    std::ofstream(plans) << "sd\n\n16.67\n";
+    EXPECT_EQ(RunCli("--batch " + plans + " --output", {output}).status, 0);
+    EXPECT_EQ(ReadFile(output).find("16.67,13,13650,"), ReadFile(output).find('\n') + 1);
+    EXPECT_EQ(RunCli("--batch " + plans + " --output /nonexistent-dir/results.csv").status, 1);
+}
+
+TEST(TaloCliTest, VersionAndExactCrossCheckInJson)
+{
+    const CliRun version = RunCli("--version");
+    EXPECT_TRUE(std::regex_match(version.out, std::regex("talo-cli [0-9]+(\\.[0-9]+)+\n")))
+        << version.out;
+    const CliRun run = RunCli("--json");
+    EXPECT_NE(run.out.find("\"limit\": 0.01,"), std::string::npos) << run.out;
+    const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
+    EXPECT_EQ(json["exactT"]["samples"].toInt(), 13);
+    EXPECT_NEAR(json["exactT"]["beta"].toDouble(), 0.00760, 0.000005);
+    EXPECT_FALSE(RunCli("--json --parameter proportion").out.find("exactT") != std::string::npos);
 }
 
 } // namespace
