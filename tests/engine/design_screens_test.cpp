@@ -7,9 +7,8 @@
 namespace {
 
 // Counts read as integers (2.9 aliquots and 3.9 strata as 2 and 3); a
-// proportion stratum is offered the action level; a mean stratum's deviation
-// is bounded by twice the record's range.
-TEST(DesignScreens, CountsValuesAndDeviationBound)
+// proportion stratum is offered the action level.
+TEST(DesignScreens, CountsAndOfferedValue)
 {
     DQORecord rec, prop = StartingRecord(kOneProportion, kBaselineAtLeast);
     StoreCompositeScreen({"0.5", "2.9", "12.5"}, rec);
@@ -19,10 +18,6 @@ TEST(DesignScreens, CountsValuesAndDeviationBound)
     FillPropStratumScreen(p, prop, 1, 0);
     EXPECT_EQ((Texts{} << rec.nAliquots << rec.nStrata << p.m_strValue),
               (Texts{"2", "3", "0.5000"}));
-    MeanStratumScreen mean;
-    mean.m_strValue = "200.01";
-    rec.dCalcMaximum = 100;
-    EXPECT_NE(CheckMeanStratumScreen(mean, rec).find("std dev <= 200.00"), std::string::npos);
 }
 
 // The final stratum is offered and given the remainder, whose rounded text

@@ -10,18 +10,16 @@ namespace {
 TEST(ResetDQORecordTest, InputsComeBackResultsAndCalculationBlockStay)
 {
     DQORecord rec;
-    rec.nParameter = kTwoMean, rec.nBaseline = kBaselineAtLeast, rec.fLimitAtLower = 0.3f;
     ApplyParameterDefaults(rec, kTwoMean);
-    rec.nDesign = kStratified, rec.dSDRatio = 0.2, rec.bNotSatisfied[2] = 1;
-    rec.bSummaryRequested = 1, rec.dTotalCost = 123.0, rec.nCalcSamples = 9;
+    rec.nParameter = kTwoMean, rec.nBaseline = kBaselineAtLeast, rec.fLimitAtLower = 0.3f;
+    rec.nDesign = kStratified, rec.bNotSatisfied[2] = 1, rec.dTotalCost = 123, rec.nCalcSamples = 9;
     ResetDQORecord(rec);
     // What the one-sample mean screen shows after a reset.
-    EXPECT_EQ(std::make_tuple(rec.nParameter, rec.dMinimum, rec.dMaximum, rec.dActionLevel,
-                              rec.nBaseline, rec.dUpperBound, rec.dSDValue),
-              std::make_tuple(kOneMean, 0.0, 100.0, 50.0, kBaselineAtMost, 75.0, 16.67));
-    EXPECT_EQ(std::make_tuple(rec.fLimitAtLower, rec.nDesign, rec.dSDRatio, rec.bNotSatisfied[2],
-                              rec.bSummaryRequested, rec.dTotalCost, rec.nCalcSamples),
-              std::make_tuple(0.01f, kSimpleRandom, 1.0, 0, 0, 123.0, 9));
+    EXPECT_EQ(std::make_tuple(rec.nParameter, rec.dMaximum, rec.dActionLevel, rec.nBaseline,
+                              rec.dUpperBound, rec.dSDValue, rec.fLimitAtLower, rec.nDesign,
+                              rec.bNotSatisfied[2], rec.dTotalCost, rec.nCalcSamples),
+              std::make_tuple(kOneMean, 100.0, 50.0, kBaselineAtMost, 75.0, 16.67, 0.01f,
+                              kSimpleRandom, 0, 123.0, 9));
 }
 
 TEST(CalculationBlockTest, ParameterCodeOutOfRangeGetsNoFormula)

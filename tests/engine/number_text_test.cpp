@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -36,22 +37,17 @@ INSTANTIATE_TEST_SUITE_P(
                       Reading{"99999999999", 99999999999.0, INT_MAX},
                       Reading{"-99999999999", -99999999999.0, INT_MIN}));
 
-TEST(FormatTextTest, LongTextsAreWholeAndNumbersHaveADecimalPoint)
+// Long texts are whole; numbers have a decimal point whatever the locale;
+// conversions stay in range.
+TEST(FormatTextTest, WholeTextsAndConversionsInRange)
 {
     const std::string longText(5000, 'x');
     EXPECT_EQ(FormatText("%s", longText.c_str()), longText);
-    EXPECT_EQ(FormatText("%g %.2f", 16.67, 0.25), "16.67 0.25"); // whatever the locale
-}
-
-TEST(ConversionTest, NarrowingAndTruncationStayInRange)
-{
-    EXPECT_EQ(NarrowToFloat(1e300), FLT_MAX);
-    EXPECT_EQ(NarrowToFloat(-1e300), -FLT_MAX);
-    EXPECT_EQ(NarrowToFloat(std::nan("")), 0.0f);
-    EXPECT_EQ(TruncToInt(std::nan("")), 0);
-    EXPECT_EQ(TruncToInt(1e300), INT_MAX);
-    EXPECT_EQ(TruncToInt(-1e300), INT_MIN);
-    EXPECT_EQ(TruncToInt(-2.7), -2);
+    EXPECT_EQ(FormatText("%g %.2f", 16.67, 0.25), "16.67 0.25");
+    EXPECT_EQ(std::make_pair(NarrowToFloat(-1e300), NarrowToFloat(std::nan(""))),
+              std::make_pair(-FLT_MAX, 0.0f));
+    EXPECT_EQ((std::vector<int>{TruncToInt(std::nan("")), TruncToInt(1e300), TruncToInt(-2.7)}),
+              (std::vector<int>{0, INT_MAX, -2}));
 }
 
 using FloatText = std::pair<float, const char*>;

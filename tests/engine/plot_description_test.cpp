@@ -1,6 +1,6 @@
 #include "engine/plot_description.h"
 
-#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -25,13 +25,11 @@ TEST_P(FillPlotSpecTest, TicksAndGrayRegionOnTheAxis)
     rec.dLowerBound = c.lower, rec.dUpperBound = c.upper, rec.dCurve[3] = 0.25;
     FillCalculationBlock(rec);
     FillPlotSpec(rec);
-    const PlotSpec& spec = rec.plotSpec;
-    EXPECT_EQ(spec.dValues[3], 0.25);
-    EXPECT_NEAR(spec.dXTickValues[0], c.firstTick, 1e-12);
-    EXPECT_NEAR(spec.dXTickValues[5], c.middleTick, 1e-12);
-    EXPECT_NEAR(spec.dXTickValues[10], c.lastTick, 1e-12);
-    EXPECT_EQ(std::make_pair(spec.dVLinePos[0], spec.dVLinePos[1]),
-              std::make_pair(c.lowerPos, c.upperPos));
+    const PlotSpec& p = rec.plotSpec;
+    EXPECT_EQ(p.dValues[3], 0.25);
+    EXPECT_EQ((std::vector<double>{p.dXTickValues[0], p.dXTickValues[5], p.dXTickValues[10],
+                                   p.dVLinePos[0], p.dVLinePos[1]}),
+              (std::vector<double>{c.firstTick, c.middleTick, c.lastTick, c.lowerPos, c.upperPos}));
 }
 
 const AxisCase kAxes[] = {

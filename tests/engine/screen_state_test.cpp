@@ -9,10 +9,11 @@
 #include "tests/engine/stats/designed_records.h"
 #include "tests/support/recording_messages.h"
 
-// What the screens show, propose and store: one way through each screen, its
-// texts and stored values collected in order. The messages of the checks are
-// the input check tests' table; here one failing check a screen shows that the
-// screen hands its fields to its checks.
+// What the screens show and store: one way through each screen, its texts and
+// stored values collected in order. The messages of the checks are the input
+// check tests' table; here one failing check a screen shows that the screen
+// hands its fields to its checks. Radio clicks and labels are the widget
+// tests'.
 
 namespace {
 
@@ -22,8 +23,6 @@ const auto From = [](const std::string& text, const char* start) {
     return text.substr(at, text.find('\n', at) - at);
 };
 
-// Fill, a baseline click, store and check; the two-sample step first ties the
-// baseline's bound to the action level, and its clicks propose 5.0 away.
 // A screen as its caller fills it.
 template <typename Screen, typename... Params, typename... Args>
 Screen Filled(void (*fill)(Screen&, Params...), Args&&... args)
@@ -33,100 +32,54 @@ Screen Filled(void (*fill)(Screen&, Params...), Args&&... args)
     return screen;
 }
 
-TEST(MeanScreens, WizardSteps)
+TEST(MeanScreens, StoredAndChecked)
 {
-    DQORecord rec, two = StartingRecord(kTwoMean);
+    DQORecord rec, two = StartingRecord(kTwoMean, kBaselineAtLeast);
     auto s = Filled(FillOneMeanScreen, rec);
-    Texts t{s.m_strCV, s.m_strCVLabel};
     s.m_strActionLevel = "40", s.m_nSDMode = kSDByCV, s.m_strCV = "25", s.m_strMaximum = "30";
     ClickOneMeanBaseline(s, kBaselineAtLeast);
     StoreMeanScreen(s, rec);
-    t << s.m_strOtherBound << rec.dSD << From(CheckOneMeanScreen(s), "Max");
-    two.nBaseline = kBaselineAtLeast;
-    auto d = Filled(FillTwoMeanScreen, two);
-    t << d.m_strSD << two.dUpperBound;
-    ClickTwoMeanBaseline(d, kBaselineAtLeast);
-    t << d.m_strOtherBound;
-    ClickTwoMeanBaseline(d, kBaselineAtMost);
-    t << d.m_strOtherBound << d.m_strBoundLabel;
-    EXPECT_EQ(t, (Texts{"20", "% of AL (= 10    )", "20", "10", "Maximum(30)", "6.667", "0", "-5.0",
-                        "5.0", "Upper Bound:"}));
-}
-
-TEST(MeanScreens, Modify)
-{
-    DQORecord rec = StartingRecord(kTwoMean, kBaselineAtLeast);
-    rec.dActionLevel = 2.5;
-    auto s = Filled(FillModifyMeanScreen, rec);
-    s.m_strActionLevel = "30"; // beyond the record's maximum
-    Texts t{s.m_strBaseline, From(CheckModifyMeanScreen(s, rec), "<= M")};
-    s.m_strActionLevel = "10", s.m_nSDMode = kSDByCV, s.m_strCV = "20";
-    ClickCoefficient(s);
-    StoreModifyMeanScreen(s, rec);
-    t << s.m_strCVLabel << rec.dUpperBound << rec.dSD;
-    EXPECT_EQ(t, (Texts{"mean1-mean2 >= 2.5", "<= Maximum(20)", "% of AL (= 2     )", "10", "2"}));
-}
-
-// One sample: a click proposes the midpoint towards 0 or 1. Two samples: a
-// click keeps the size of the bound typed so far.
-TEST(ProportionScreens, WizardSteps)
-{
-    DQORecord rec = StartingRecord(kOneProportion), two = StartingRecord(kTwoProportion);
-    auto s = Filled(FillOnePropScreen, rec);
     Texts t{s.m_strOtherBound};
-    s.m_strActionLevel = "0.2";
-    ClickOnePropBaseline(s, kBaselineAtMost);
-    t << s.m_strOtherBound;
-    ClickOnePropBaseline(s, kBaselineAtLeast);
-    StoreOnePropScreen(s, rec);
-    s.m_strOtherBound = "0.3";
-    t << rec.dLowerBound << rec.dUpperBound << From(CheckOnePropScreen(s), "Action Level <");
-    auto d = Filled(FillTwoPropScreen, two);
-    t << d.m_strMinimum;
-    d.m_strOtherBound = "0.15";
-    ClickTwoPropBaseline(d, kBaselineAtLeast);
-    t << d.m_strOtherBound << d.m_strMinimum << d.m_strMaximum;
-    ClickTwoPropBaseline(d, kBaselineAtMost);
-    StoreTwoPropScreen(d, two);
-    t << d.m_strOtherBound << two.dUpperBound;
-    EXPECT_EQ(t, (Texts{"0.75", "0.6", "0.1", "0.2", "Action Level < 1.00", "-1", "-0.15", "-1.00",
-                        " 0.00", "0.15", "0.15"}));
+    t << rec.dSD << From(CheckOneMeanScreen(s), "Max");
+    two.dActionLevel = 2.5;
+    auto m = Filled(FillModifyMeanScreen, two);
+    m.m_strActionLevel = "30"; // beyond the record's maximum
+    t << m.m_strBaseline << From(CheckModifyMeanScreen(m, two), "<= M");
+    m.m_strActionLevel = "10", m.m_nSDMode = kSDByCV, m.m_strCV = "20";
+    StoreModifyMeanScreen(m, two);
+    t << two.dUpperBound << two.dSD;
+    EXPECT_EQ(
+        t, (Texts{"20", "10", "Maximum(30)", "mean1-mean2 >= 2.5", "<= Maximum(20)", "10", "2"}));
 }
 
 // The action level of two proportions is hidden and never read.
-TEST(ProportionScreens, Modify)
+TEST(ProportionScreens, StoredAndChecked)
 {
-    DQORecord rec = StartingRecord(kTwoProportion);
-    auto s = Filled(FillModifyPropScreen, rec);
-    Texts t{s.m_strMinimum, s.m_strActionLevelLabel, s.m_strBound};
-    s.m_strActionLevel = "5", s.m_strBound = "0.15";
-    StoreModifyPropScreen(s, rec);
-    t << CheckModifyPropScreen(s, rec) << rec.dActionLevel << rec.dUpperBound;
-    EXPECT_EQ(
-        t, (Texts{"-1.00", "Action Level (AL):         0.00 (fixed)", "0.500", "", "0", "0.15"}));
+    DQORecord rec = StartingRecord(kOneProportion), two = StartingRecord(kTwoProportion);
+    auto s = Filled(FillOnePropScreen, rec);
+    s.m_strActionLevel = "0.2", s.m_nBaseline = kBaselineAtLeast, s.m_strOtherBound = "0.1";
+    StoreOnePropScreen(s, rec);
+    auto m = Filled(FillModifyPropScreen, two);
+    m.m_strActionLevel = "5", m.m_strBound = "0.15";
+    StoreModifyPropScreen(m, two);
+    Texts t{CheckModifyPropScreen(m, two)};
+    t << rec.dLowerBound << rec.dUpperBound << two.dActionLevel << two.dUpperBound;
+    EXPECT_EQ(t, (Texts{"", "0.1", "0.2", "0", "0.15"}));
 }
 
 // Points of proportions with three decimals, limits as "%g" (0.0004 would
 // read as 0 with three and be refused); an entry whose limit is not a valid
-// one stays empty.
+// one stays empty. Costs are stored as typed, text as 0.
 TEST(CostAndLimitScreens, FillStoreAndCheck)
 {
     DQORecord rec = StartingRecord(kOneProportion);
     rec.dBelow1 = 0.1234, rec.fBelow1Limit = 0.0004f, rec.dAbove2 = 0.9, rec.fAbove2Limit = 0.6f;
-    auto costs = Filled(FillCostsScreen, rec);
-    auto limits = Filled(FillErrorLimitsScreen, rec);
     auto s = Filled(FillAdditionalLimitsScreen, rec);
-    Texts t{costs.m_strLabCost, limits.m_strLowerBound, s.m_strBelow1,
-            s.m_strBelow1Limit, s.m_strAbove2Limit,     CheckAdditionalLimitsScreen(s, rec)};
-    costs = {"12.345", "abc", 1, 0};
-    limits.m_strLimitAtLower = "0.05";
-    StoreCostsScreen(costs, rec);
-    StoreErrorLimitsScreen(limits, rec);
-    costs.m_strFieldCost = "-1";
-    t << rec.fLabCost << rec.fFieldCost << rec.bFieldCostTotal << rec.fLimitAtLower
-      << From(CheckCostsScreen(costs), "zero");
-    EXPECT_EQ(t, (Texts{"1000.00", "(0.500):", "0.123", "0.0004", "", "", "12.345", "0", "1",
-                        "0.05", "zero."}));
+    Texts t{s.m_strBelow1, s.m_strBelow1Limit, s.m_strAbove2Limit,
+            CheckAdditionalLimitsScreen(s, rec)};
+    StoreCostsScreen({"12.345", "abc", 1, 0}, rec);
+    t << rec.fLabCost << rec.fFieldCost << rec.bFieldCostTotal;
+    EXPECT_EQ(t, (Texts{"0.123", "0.0004", "", "", "12.345", "0", "1"}));
 }
 
 // A single entry below ends next to the lower bound, above next to the upper
@@ -192,7 +145,7 @@ TEST(SummaryScreen, OtherParametersAndDesigns)
 
 // The table's rows are checked before the bounds' limits; a limit at a bound
 // is stored before the next one is checked. Then the pass: a single typed
-// point below ends next to the lower bound; "Original DQOs" discards the table.
+// point below ends next to the lower bound.
 TEST(SummaryScreen, AcceptAndApply)
 {
     DQORecord current = Computed(kOneMean), original = current;
@@ -203,14 +156,10 @@ TEST(SummaryScreen, AcceptAndApply)
     s.m_strPoint[kRowBelow1] = "30", s.m_strLimit[kRowUpper] = "0.6";
     t << From(AcceptSummaryScreen(s, current), "<= 0") << current.fLimitAtLower;
     RecordingMessages messages;
-    t << ApplySummaryScreen(s, current, original, messages);
-    SortAdditionalPoints(current);
-    t << current.dBelow1 << current.fBelow1Limit << current.dBelow2 << current.fBelow2Limit
-      << current.nBelowCount << current.dAbove1;
-    current.bRestoreOriginal = 1;
-    t << ApplySummaryScreen(s, current, original, messages) << current.fBelow2Limit;
-    EXPECT_EQ(t, (Texts{"Action Level(50.000)", "<= 0.5", "0.05", "1", "0", "0", "30", "0.2", "1",
-                        "100", "0", "0"}));
+    t << ApplySummaryScreen(s, current, original, messages) << current.dBelow1 << current.dBelow2
+      << current.fBelow2Limit << current.nBelowCount << current.dAbove1;
+    EXPECT_EQ(t,
+              (Texts{"Action Level(50.000)", "<= 0.5", "0.05", "1", "0", "30", "0.2", "1", "100"}));
 }
 
 // Leaving without Update takes neither a size typed on a refused try nor a

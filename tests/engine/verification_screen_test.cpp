@@ -62,40 +62,4 @@ TEST(VerificationScreen, CheckedAndStored)
                         "0.5", "10", "0.05", "40", "0.2", "100", "0", "5"}));
 }
 
-// A side trip that turns the baseline round turns the type column too.
-TEST(VerificationScreen, Refreshed)
-{
-    DQORecord rec = StartingRecord(kOneMean);
-    VerificationScreen s;
-    LabelVerificationScreen(s, rec);
-    rec.nBaseline = kBaselineAtLeast, rec.dLowerBound = 25, rec.dUpperBound = 50;
-    rec.bSDFromCV = 1, rec.dSD = 10, rec.fLabCost = 12.345f;
-    RefreshVerificationInputs(s, rec);
-    Texts t{s.m_strBaseline, s.m_strSD, s.m_strType[kRowBelow1], s.m_strType[kRowAbove2]};
-    RefreshVerificationCosts(s, rec);
-    t << s.m_strLabCost;
-    RefreshVerificationInputs(s, StartingRecord(kOneProportion));
-    t << s.m_strBaseline << s.m_strPoint[kRowUpper];
-    EXPECT_EQ(
-        t, (Texts{"mean >= 50", "10 (20% of AL)", "FA", "FR", "12.35", "prop <= 0.500", "0.750*"}));
-}
-
-// Change Input Value(s) for proportions: three decimals in, and only the
-// action level, the baseline and the bounds out.
-TEST(VerificationScreen, ChangedProportions)
-{
-    DQORecord rec = StartingRecord(kOneProportion);
-    OnePropInputsScreen one;
-    FillChangedOnePropScreen(one, rec);
-    Texts t{one.m_strActionLevel, one.m_strOtherBound};
-    one.m_strActionLevel = "0.4", one.m_nBaseline = kBaselineAtLeast, one.m_strOtherBound = ".25";
-    rec.dMinimum = 0.1;
-    StoreChangedOnePropScreen(one, rec);
-    TwoPropInputsScreen two;
-    FillChangedTwoPropScreen(two, StartingRecord(kTwoProportion));
-    t << rec.dMinimum << rec.dLowerBound << rec.dUpperBound << two.m_strMinimum
-      << two.m_strOtherBound;
-    EXPECT_EQ(t, (Texts{"0.500", "0.750", "0.1", "0.25", "0.4", "-1.00", "0.500"}));
-}
-
 } // namespace

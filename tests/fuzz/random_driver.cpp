@@ -13,20 +13,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
-namespace {
-
-std::vector<uint8_t> RandomInput(std::mt19937_64& random)
-{
-    static const char kFavoured[] = "0123456789.eE+-: ,;x";
-    std::vector<uint8_t> input(random() % 96);
-    for (uint8_t& byte : input)
-        byte = static_cast<uint8_t>(random() % 4 != 0 ? kFavoured[random() % (sizeof kFavoured - 1)]
-                                                      : random());
-    return input;
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     double seconds = 2;
@@ -37,11 +23,15 @@ int main(int argc, char** argv)
         else if (std::strcmp(argv[i], "--seed") == 0)
             seed = std::strtoull(argv[i + 1], nullptr, 10);
     }
+    static const char kFavoured[] = "0123456789.eE+-: ,;x";
     std::mt19937_64 random(seed);
     const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     long long runs = 0;
     for (; std::chrono::steady_clock::now() < end; ++runs) {
-        const std::vector<uint8_t> input = RandomInput(random);
+        std::vector<uint8_t> input(random() % 96);
+        for (uint8_t& byte : input)
+            byte = static_cast<uint8_t>(
+                random() % 4 != 0 ? kFavoured[random() % (sizeof kFavoured - 1)] : random());
         LLVMFuzzerTestOneInput(input.data(), input.size());
     }
     std::printf("%lld inputs, seed %llu\n", runs, seed);

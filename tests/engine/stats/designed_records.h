@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/analysis_pass.h"
+#include "engine/messages.h"
 #include "engine/number_text.h"
 #include "tests/support/records.h"
 
@@ -37,6 +39,18 @@ inline DQORecord DesignedRecord(int parameter, int design, int baseline = kBasel
         SetStrata(rec, {20, 40}, {0.5, 0.5});
     else if (design == kStratified)
         SetStrata(rec, {0.5, 0.2}, {0.4, 0.6});
+    return rec;
+}
+
+// A designed record, prepared, through one analysis pass.
+inline DQORecord Analysed(int parameter, int design, int baseline, void (*prepare)(DQORecord&),
+                          Messages& messages)
+{
+    DQORecord rec = DesignedRecord(parameter, design, baseline);
+    if (prepare)
+        prepare(rec);
+    FillCalculationBlock(rec);
+    ComputeAnalysisPass(rec, messages);
     return rec;
 }
 
