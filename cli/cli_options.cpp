@@ -6,7 +6,6 @@
 
 #include "engine/dqo_record.h"
 #include "engine/number_text.h"
-#include "ui/graph/graph.h"
 
 namespace {
 
@@ -91,7 +90,7 @@ bool ParseSize(const QString& text, std::optional<QSize>& size)
     const int height = parts[1].toInt(&heightOk);
     // Smaller, the labels overlap; beyond this it is no longer a picture.
     constexpr int kMaximum = 10000;
-    if (!widthOk || !heightOk || width < kMinimumGraphWidth || height < kMinimumGraphHeight ||
+    if (!widthOk || !heightOk || width < kSmallestGraphWidth || height < kSmallestGraphHeight ||
         width > kMaximum || height > kMaximum)
         return false;
     size = QSize(width, height);
@@ -165,7 +164,7 @@ bool ReadChoices(const QCommandLineParser& parser, CliOptions& options, std::str
         !ParseSize(parser.value(QStringLiteral("size")), options.graphSize)) {
         error = FormatText("--size expects WIDTHxHEIGHT from %dx%d, below which the graph's labels "
                            "overlap, to 10000x10000",
-                           kMinimumGraphWidth, kMinimumGraphHeight);
+                           kSmallestGraphWidth, kSmallestGraphHeight);
         return false;
     }
     return true;

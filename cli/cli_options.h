@@ -61,6 +61,11 @@ struct CliOptions {
     std::vector<std::string> given; // the names of the options given, without the dashes
 };
 
+// The smallest --size: below it the graph's labels overlap. The same as the
+// desktop window's smallest graph, which talo-cli's text cannot include.
+inline constexpr int kSmallestGraphWidth = 480;
+inline constexpr int kSmallestGraphHeight = 360;
+
 // How a column of a batch file goes into a plan: a column is an option's
 // name without the dashes.
 enum class PlanColumn {
@@ -82,6 +87,6 @@ const char* ParameterOptionName(ParameterCode parameter);
 bool ParseCliOptions(const std::vector<std::string>& arguments, CliOptions& options,
                      std::string& error, bool& helpRequested);
 
-// Whether the arguments ask for a graph, the only output that needs a GUI
-// platform (for fonts, never a display).
+// Whether the arguments ask for a graph, the only output that needs Qt Gui
+// and a GUI platform (for fonts, never a display).
 bool DrawsGraph(const std::vector<std::string>& arguments);

@@ -138,7 +138,7 @@ bool WriteOutputs(const DQORecord& rec, const CliOptions& o, std::ostream& out, 
         fail(o.curveFile);
     if (!o.graphFile.empty()) {
         std::string error;
-        if (!WriteGraphFile(rec, o.graphFile, o.graphSize.value_or(QSize(640, 480)), error))
+        if (!WriteGraph(rec, o.graphFile, o.graphSize.value_or(QSize(640, 480)), error))
             fail(o.graphFile + ": " + error);
     }
     if (o.json)

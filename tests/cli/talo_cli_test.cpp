@@ -14,11 +14,22 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "cli/cli_graph.h"
+#include "cli/cli_options.h"
+#include "cli/graph_file.h"
 #include "cli/talo_cli.h"
 #include "tests/support/files.h"
 #include "tests/support/starting_report.h"
+#include "ui/graph/graph.h"
 
 namespace {
+
+// --size refuses what the graph would draw with its labels overlapping.
+static_assert(kSmallestGraphWidth == kMinimumGraphWidth);
+static_assert(kSmallestGraphHeight == kMinimumGraphHeight);
+
+// The graph drawn in this process, as talo-cli's graph module draws it.
+const bool kGraphWriterInstalled = (SetGraphWriter(WriteGraphFile), true);
 
 struct CliRun {
     int status;
@@ -228,6 +239,20 @@ TEST(TaloCliTest, GraphFilesOfEachKind)
             EXPECT_EQ(image.allGray(), depth == 1);
         }
     }
+}
+
+// Without the graph module the graph is refused, nothing else.
+TEST(TaloCliTest, GraphRefusedWithoutTheModule)
+{
+    ASSERT_TRUE(kGraphWriterInstalled);
+    const std::string path = TempPath("unwritten.png");
+    SetGraphWriter(nullptr);
+    const CliRun run = RunCli("--graph", {path});
+    SetGraphWriter(WriteGraphFile);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "talo-cli: cannot write " + path + ": this program cannot draw the graph\n");
+    EXPECT_NE(run.out.find("Number of Samples: 13"), std::string::npos);
+    EXPECT_NE(::access(path.c_str(), F_OK), 0);
 }
 
 // One plan a row, through --batch: the input cells as given, then samples,
