@@ -20,8 +20,9 @@ run_build() {
 }
 
 # The Debian package of a build, unpacked into a scratch root: it depends on
-# the Qt libraries, its talo-cli prints the starting analysis, and its menu
-# entry and metainfo pass their validators.
+# the Qt libraries, its talo-cli prints the starting analysis and draws the
+# graph through its module, and its menu entry and metainfo pass their
+# validators.
 check_package() {
     local stage deb bin share checks
     stage=$(mktemp -d)
@@ -33,6 +34,7 @@ check_package() {
     share=${bin%/bin/talo-cli}/share
     checks=$(dpkg-deb --field "$deb" Depends | grep -o 'libqt6widgets6' &&
              "$bin" | grep -x 'Number of Samples: 13' &&
+             "$bin" --graph "$stage/graph.png" 2>&1 >/dev/null && test -s "$stage/graph.png" &&
              desktop-file-validate "$share/applications/talo.desktop" 2>&1 &&
              appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml 2>&1) ||
         { echo "Package check failed: $checks" >&2; return 1; }
