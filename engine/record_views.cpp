@@ -73,3 +73,13 @@ std::string Money(double value)
 {
     return FormatText("%.2f", value);
 }
+
+std::string ProportionText(double value)
+{
+    for (const char* format : {"%.3f", "%g", "%.17g"}) {
+        std::string text = FormatText(format, value);
+        if (ReadDouble(text) == value)
+            return text;
+    }
+    return FormatText("%.17g", value);
+}

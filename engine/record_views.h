@@ -48,3 +48,8 @@ void SortAdditionalPoints(DQORecord& rec);
 
 // A cost or a ratio as the screens show it: "%.2f".
 std::string Money(double value);
+
+// A proportion with three decimals, or with as many digits as it takes to
+// read back as itself: a value a screen accepted must not come back as one
+// it refuses (0.0004 as "0.000").
+std::string ProportionText(double value);

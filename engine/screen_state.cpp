@@ -389,9 +389,9 @@ void FillModifyPropScreen(ModifyPropScreen& screen, const DQORecord& rec)
     screen.m_strActionLevelLabel = rec.nParameter == kTwoProportion
                                        ? "Action Level (AL):         0.00 (fixed)"
                                        : "Action Level (AL):";
-    screen.m_strActionLevel = FormatText("%.3f", rec.dActionLevel);
+    screen.m_strActionLevel = ProportionText(rec.dActionLevel);
     screen.m_strBoundLabel = ModifyBoundLabel(rec.nBaseline);
-    screen.m_strBound = FormatText("%.3f", OtherBound(rec));
+    screen.m_strBound = ProportionText(OtherBound(rec));
 }
 
 void StoreOnePropScreen(const OnePropInputsScreen& screen, DQORecord& rec)

@@ -164,9 +164,9 @@ void RefreshVerificationInputs(VerificationScreen& s, const DQORecord& rec)
 
 void FillChangedOnePropScreen(OnePropInputsScreen& screen, const DQORecord& rec)
 {
-    screen.m_strActionLevel = FormatText("%.3f", rec.dActionLevel);
+    screen.m_strActionLevel = ProportionText(rec.dActionLevel);
     screen.m_nBaseline = rec.nBaseline;
-    screen.m_strOtherBound = FormatText("%.3f", OtherBound(rec));
+    screen.m_strOtherBound = ProportionText(OtherBound(rec));
 }
 
 void StoreChangedOnePropScreen(const OnePropInputsScreen& screen, DQORecord& rec)
@@ -181,7 +181,7 @@ void FillChangedTwoPropScreen(TwoPropInputsScreen& screen, const DQORecord& rec)
     screen.m_strMinimum = Money(rec.dMinimum);
     screen.m_strMaximum = Money(rec.dMaximum);
     screen.m_nBaseline = rec.nBaseline;
-    screen.m_strOtherBound = FormatText("%.3f", OtherBound(rec));
+    screen.m_strOtherBound = ProportionText(OtherBound(rec));
 }
 
 void StoreChangedTwoPropScreen(const TwoPropInputsScreen& screen, DQORecord& rec)

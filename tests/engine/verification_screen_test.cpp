@@ -62,4 +62,17 @@ TEST(VerificationScreen, CheckedAndStored)
                         "0.5", "10", "0.05", "40", "0.2", "100", "0", "5"}));
 }
 
+// A side trip shows a proportion with three decimals unless that would turn
+// an accepted value into a refused one.
+TEST(VerificationScreen, ChangedProportionReadsBackAsItself)
+{
+    DQORecord rec = StartingRecord(kOneProportion);
+    OnePropInputsScreen s;
+    FillChangedOnePropScreen(s, rec);
+    Texts t{s.m_strActionLevel};
+    rec.dActionLevel = 0.0004;
+    FillChangedOnePropScreen(s, rec);
+    EXPECT_EQ(t << s.m_strActionLevel, (Texts{"0.500", "0.0004"}));
+}
+
 } // namespace

@@ -74,10 +74,17 @@ void CTaloDialog::accept()
 
 void CTaloDialog::reject()
 {
-    if (m_escapeKey == EscapeKey::RunChecks)
+    if (m_escapeKey == EscapeKey::RunChecks) {
         accept();
-    else
-        done(kEndCancel);
+        return;
+    }
+    // Leaving without the checks carries nothing they would refuse: texts
+    // that a refused press or a radio click copied into the members go back
+    // to those the screen opened with.
+    if (!CheckInputs().empty())
+        for (const std::function<void()>& putBack : m_openingMembers)
+            putBack();
+    done(kEndCancel);
 }
 
 void CTaloDialog::setVisible(bool visible)
@@ -89,6 +96,9 @@ void CTaloDialog::setVisible(bool visible)
             button->setAutoDefault(false);
         CopyMembersToControls();
         OnOpening();
+        m_openingMembers.clear();
+        for (const Binding& binding : m_bindings)
+            m_openingMembers.push_back(binding.keep());
         // After the opening steps, which may set the title.
         ReserveTitleWidth();
     }
@@ -129,22 +139,34 @@ QString CTaloDialog::ValidationTitle() const
     return QString::fromLatin1(kTitleInputError);
 }
 
+namespace {
+
+// A function that, called later, gives the member the value it has now.
+template <typename T> std::function<std::function<void()>()> Keeper(T* member)
+{
+    return [member] { return [member, value = *member] { *member = value; }; };
+}
+
+} // namespace
+
 void CTaloDialog::BindText(QLineEdit* edit, std::string* member)
 {
     m_bindings.push_back({[edit, member] { *member = edit->text().toStdString(); },
-                          [edit, member] { edit->setText(QString::fromStdString(*member)); }});
+                          [edit, member] { edit->setText(QString::fromStdString(*member)); },
+                          Keeper(member)});
 }
 
 void CTaloDialog::BindText(QLabel* label, std::string* member)
 {
     m_bindings.push_back({[label, member] { *member = label->text().toStdString(); },
-                          [label, member] { label->setText(QString::fromStdString(*member)); }});
+                          [label, member] { label->setText(QString::fromStdString(*member)); },
+                          Keeper(member)});
 }
 
 void CTaloDialog::BindRadio(QButtonGroup* group, int* member)
 {
     m_bindings.push_back({[group, member] { *member = group->checkedId(); },
-                          [group, member] { SetCheckedId(group, *member); }});
+                          [group, member] { SetCheckedId(group, *member); }, Keeper(member)});
 }
 
 QButtonGroup* CTaloDialog::MakeRadioGroup(std::initializer_list<RadioChoice> choices, int* member)

@@ -156,6 +156,8 @@ private:
     struct Binding {
         std::function<void()> toMember;
         std::function<void()> toControl;
+        // Returns what puts the member back as it is now.
+        std::function<std::function<void()>()> keep;
     };
 
     void ReportFailedCheck(const std::string& message);
@@ -165,5 +167,6 @@ private:
     const CloseBox m_closeBox;
     std::optional<QPoint> m_centre;
     std::vector<Binding> m_bindings;
+    std::vector<std::function<void()>> m_openingMembers;
     bool m_bTitleReserved = false;
 };

@@ -82,10 +82,12 @@ const Step kSteps[] = {
     {Additional, kOneMean, kUp, "above1LimitEdit=0.2 below2Edit=10 Esc below2LimitEdit=0.1 Esc",
      "below2Edit=10|below2LimitEdit=0.1|below1Edit=|above1LimitEdit=0.2", kEndOk, kRange},
     // A radio click keeps the texts as they stand; Esc then closes without
-    // copying.
+    // copying, and without the texts the checks refuse.
     {CompositeCosts, kOneMean, kUp, "?compositeNoteLabel", "fieldCostUnitLabel=(Per Sample):"},
     {Costs, kOneMean, kUp, "labCostEdit=-7 totalRadio labCostEdit=8 Esc",
-     "labCostEdit=-7|totalRadio=checked|compositeNoteLabel=", kEndCancel},
+     "labCostEdit=1000.00|totalRadio=unchecked|compositeNoteLabel=", kEndCancel},
+    {Costs, kOneMean, kUp, "labCostEdit=7 totalRadio labCostEdit=8 Esc",
+     "labCostEdit=7|totalRadio=checked", kEndCancel},
     // The verification screen; Esc on a side trip's screen stores it and shows
     // it again. The baseline turned round turns the type column with it.
     {Verify, kOneMean, kUp,

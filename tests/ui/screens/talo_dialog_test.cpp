@@ -112,6 +112,17 @@ TEST_P(OkProcessingTest, RefusalKeepsScreenTextAndFlagAcceptanceCloses)
 
 INSTANTIATE_TEST_SUITE_P(Presses, OkProcessingTest, testing::ValuesIn(kOkProcessing));
 
+// Esc after a refused press keeps the press but not the refused text.
+TEST(TaloDialog, EscAfterARefusalCarriesNothingRefused)
+{
+    CScriptedSeams seams;
+    CValueDlg dialog;
+    dialog.m_strValue = "5";
+    seams.scripts.push_back([](QDialog& d) { Act(d, "valueEdit=abc summaryButton Esc"); });
+    EXPECT_EQ(seams.RunModal(dialog), kEndCancel);
+    EXPECT_EQ(SetFlags(dialog) + dialog.m_strValue, "S5");
+}
+
 TEST(TaloDialog, OpensWithTheWholeWindowCentredAndClampedAtZero)
 {
     // centre x, y; whether the frame is pushed to the left or the top edge
