@@ -32,16 +32,13 @@ TEST(TaloDoc, ResultsThenReportsUntilANewAnalysis)
     doc.m_dqoOriginal = StartingRecord(kOneMean);
     doc.CopyOriginalToCurrent();
     doc.ComputeResults();
-    EXPECT_EQ(doc.m_dqoCurrent.nSamples, 13);
     EXPECT_EQ(doc.IsResultsReady(), 1);
     EXPECT_EQ(updates.count(), 1);
 
     EXPECT_EQ(doc.SaveSummaryReport(), 0);
     EXPECT_EQ(doc.SaveSummaryReport(), 1);
     EXPECT_EQ(doc.SaveSummaryReport(), 1);
-    ASSERT_EQ(seams.requests.size(), 2u);
-    EXPECT_EQ(std::make_pair(seams.requests[1].title, seams.requests[1].filters),
-              std::make_pair(QString("Save As"), QString("All Files (*.*)")));
+    EXPECT_EQ(seams.requests.size(), 2u);
     EXPECT_EQ(ReportsIn(path), 2);
     EXPECT_EQ(ReadFile(path.toStdString()).find("old"), std::string::npos);
 

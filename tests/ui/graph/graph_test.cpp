@@ -1,20 +1,19 @@
 #include "ui/graph/graph.h"
 
 #include <QFontMetrics>
-#include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRegularExpression>
 
 #include <algorithm>
 #include <climits>
-#include <limits>
+#include <cmath>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "engine/analysis_pass.h"
-#include "engine/dqo_record.h"
 #include "tests/support/recording_messages.h"
 #include "tests/support/records.h"
 
@@ -25,8 +24,8 @@ namespace {
 
 constexpr int kWidth = 640, kHeight = 480;
 
-// An analysis drawn on the screen (copies and the printed page are the
-// view's), with texts it must show among others, separated by "|".
+// An analysis drawn on the screen, with texts it must show among others,
+// separated by "|".
 struct GraphCase {
     const char* name;
     int parameter, baseline, design;
@@ -37,18 +36,20 @@ const GraphCase kCases[] = {
     {"Mean", kOneMean, kBaselineAtMost, kSimpleRandom,
      "True Mean Concentration|mean is greater than the action level|concentration prob(E) type|"
      "Simple Random Sampling|Action Level = 50.000|Cost = $13650.00|Sample Size = 13|"
-     "50.000             0.010      FR |75.000             0.010      FA "},
-    {"MeanComposite", kOneMean, kBaselineAtMost, kComposite, "Composite Sampling"},
-    {"MeanStratifiedAtLeast", kOneMean, kBaselineAtLeast, kStratified, "Stratified Sampling"},
+     "Action Level -->|Ho: mean < 50"},
+    {"MeanComposite", kOneMean, kBaselineAtMost, kComposite,
+     "Composite Sampling|(7 composites of 4 aliquots)"},
+    {"MeanStratifiedAtLeast", kOneMean, kBaselineAtLeast, kStratified,
+     "Stratified Sampling|(Strata sizes: 3 5 10)|<-- Action Level|Ho: mean > 50"},
     {"Proportion", kOneProportion, kBaselineAtMost, kSimpleRandom,
-     "True Proportion|proportion is greater than the action level|proportion    prob(E) type"},
+     "True Proportion|proportion is greater than the action level|proportion    prob(E) type|"
+     "Ho: proportion < 0.5"},
     {"TwoMean", kTwoMean, kBaselineAtMost, kSimpleRandom,
      "True Difference in Mean Concentration|Probability of deciding that the true mean|"
-     "difference is greater than the action level|concentration prob(E) type"},
+     "difference is greater than the action level|Ho: mean1 - mean2 < 0"},
     {"TwoProportion", kTwoProportion, kBaselineAtMost, kSimpleRandom,
      "True Difference in Proportions|Probability of deciding that the true prop.|"
-     "difference is greater than the action level|proportion    prob(E) type|-1.0|-0.8|0.0|1.0"},
-    {"TwoProportionAtLeast", kTwoProportion, kBaselineAtLeast, kSimpleRandom, ""},
+     "-1.0|-0.8|0.0|1.0|Ho: prop1 - prop2 < 0"},
 };
 
 // Composites of 4 aliquots; three strata of different sizes.
@@ -65,176 +66,117 @@ DQORecord Analysed(const GraphCase& c)
     return rec;
 }
 
-void Draw(QPaintDevice& device, const DQORecord* rec, bool printing = false)
-{
-    CGraph graph = CGraph::PerformanceCurve();
-    QPainter painter(&device);
-    graph.Draw(painter, rec, kWidth, kHeight, printing);
-}
-
-// ---- Pixels ----
-
-QImage Render(const DQORecord* rec, bool printing = false)
-{
-    QImage image(kWidth, kHeight, QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    Draw(image, rec, printing);
-    return image;
-}
-
-// Colours as drawn, also where an edge is blended with the white or the
-// gray under it.
-using Colour = bool (*)(QRgb);
-const Colour Blue = [](QRgb c) { return qBlue(c) > std::max(qRed(c), qGreen(c)) + 40; };
-const Colour Red = [](QRgb c) { return qRed(c) > std::max(qGreen(c), qBlue(c)) + 40; };
-const Colour Green = [](QRgb c) { return qGreen(c) > std::max(qRed(c), qBlue(c)) + 30; };
-const Colour RegionGray = [](QRgb c) { return c == qRgb(150, 150, 150); };
-const Colour White = [](QRgb c) { return c == qRgb(255, 255, 255); };
-
-// Pixels of the colour in each column, or in each row: the fullest, the
-// last with any, and how many in all.
-struct Profile {
-    int fullest = 0, last = -1, total = 0;
-};
-
-Profile Measure(const QImage& image, Colour colour, bool columns = true)
-{
-    std::vector<int> n(columns ? image.width() : image.height());
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n[columns ? x : y] += colour(image.pixel(x, y));
-    Profile p;
-    for (int i = 0; i < int(n.size()); ++i) {
-        p.total += n[i];
-        p.fullest = n[i] > n[p.fullest] ? i : p.fullest;
-        p.last = n[i] > 0 ? i : p.last;
-    }
-    return p;
-}
-
-// ---- Texts ----
-
-struct DrawnText {
+// A text at its baseline point, or a shape by its bounds and colours, as
+// drawn on the device.
+struct Drawn {
     QString text;
-    QPointF origin; // the baseline point on the device
+    QPointF origin;
     QFont font;
+    QRectF bounds;
+    QColor pen, brush;
 };
 
-// Keeps only the texts drawn with it.
-class TextEngine : public QPaintEngine {
+// Keeps what is drawn with it instead of painting it.
+class RecordingEngine : public QPaintEngine {
 public:
-    TextEngine() : QPaintEngine(AllFeatures) {}
+    RecordingEngine() : QPaintEngine(AllFeatures) {}
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
     Type type() const override { return User; }
     void updateState(const QPaintEngineState&) override {}
     void drawTextItem(const QPointF& p, const QTextItem& item) override
     {
-        texts.push_back({item.text(), state->transform().map(p), item.font()});
+        drawn.push_back({item.text(), state->transform().map(p), item.font(), {}, {}, {}});
     }
-    void drawPath(const QPainterPath&) override {}
-    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawPath(const QPainterPath& path) override { Shape(path.boundingRect()); }
+    void drawPolygon(const QPointF* points, int n, PolygonDrawMode) override
+    {
+        Shape(QPolygonF(QList<QPointF>(points, points + n)).boundingRect());
+    }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-
-    std::vector<DrawnText> texts;
+    void Shape(const QRectF& bounds)
+    {
+        const QRectF mapped = state->transform().mapRect(bounds);
+        drawn.push_back({{}, {}, {}, mapped, state->pen().color(), state->brush().color()});
+    }
+    std::vector<Drawn> drawn;
 };
 
-// An image's metrics with the text-keeping engine.
-class TextRecorder : public QImage {
+// An image's metrics with the recording engine.
+class Recorder : public QImage {
 public:
-    TextRecorder() : QImage(kWidth, kHeight, QImage::Format_ARGB32) {}
+    Recorder() : QImage(kWidth, kHeight, QImage::Format_ARGB32) {}
     QPaintEngine* paintEngine() const override { return &engine; }
-    mutable TextEngine engine;
+    mutable RecordingEngine engine;
 };
 
-std::vector<DrawnText> Texts(const DQORecord* rec)
+std::vector<Drawn> Drawing(const DQORecord* rec, bool printing = false)
 {
-    TextRecorder device;
-    Draw(device, rec);
-    return device.engine.texts;
+    Recorder device;
+    CGraph graph = CGraph::PerformanceCurve();
+    QPainter painter(&device);
+    graph.Draw(painter, rec, kWidth, kHeight, printing);
+    return device.engine.drawn;
 }
 
-const DrawnText* Find(const std::vector<DrawnText>& texts, const QString& text)
+const Drawn* Find(const std::vector<Drawn>& drawn, const QString& text)
 {
-    const auto found = std::find_if(texts.begin(), texts.end(),
-                                    [&](const DrawnText& t) { return t.text == text; });
-    return found == texts.end() ? nullptr : &*found;
+    const auto found =
+        std::find_if(drawn.begin(), drawn.end(), [&](const Drawn& d) { return d.text == text; });
+    return found == drawn.end() ? nullptr : &*found;
 }
 
-QStringList Matching(const std::vector<DrawnText>& texts, const char* pattern)
+// Every text drawn, each on a line of its own.
+QString Joined(const std::vector<Drawn>& drawn)
 {
-    QStringList found;
-    for (const DrawnText& t : texts)
-        if (t.text.contains(QRegularExpression(pattern)))
-            found << t.text;
-    return found;
+    QString all;
+    for (const Drawn& d : drawn)
+        all += d.text.isEmpty() ? QString() : d.text + '\n';
+    return all;
+}
+
+// The bounds of all shapes drawn with the colour as their pen (or brush).
+QRectF Bounds(const std::vector<Drawn>& drawn, QColor colour, QColor Drawn::*use = &Drawn::pen)
+{
+    QRectF all;
+    for (const Drawn& d : drawn)
+        if (d.text.isEmpty() && d.*use == colour)
+            all |= d.bounds;
+    return all;
 }
 
 class GraphCaseTest : public ::testing::TestWithParam<GraphCase> {
 protected:
     DQORecord rec = Analysed(GetParam());
-    std::vector<DrawnText> texts = Texts(&rec);
 };
 
-TEST_P(GraphCaseTest, AxesGrayRegionActionLevelCurveAndPrintedPage)
+TEST_P(GraphCaseTest, DrawnAsTheParameterBaselineAndDesignHaveIt)
 {
-    const QImage image = Render(&rec);
-    // The axes as drawn: the y axis is the fullest column, the x axis the
-    // fullest row, unbroken (but where the curve lies on it) up to the right
-    // end of the plot.
-    const int bottom = Measure(image, Blue, false).fullest;
-    const int left = Measure(image, Blue).fullest;
-    int right = left;
-    while (right + 1 < kWidth &&
-           (Blue(image.pixel(right + 1, bottom)) || Green(image.pixel(right + 1, bottom))))
-        ++right;
-    const auto at = [&](double position) { return left + int((right - left) * position); };
-    // A band of the gray region above the x axis, clear of the region's edges.
-    const double* bounds = rec.plotSpec.dVLinePos;
-    const QRect band(QPoint(at(bounds[0]) + 4, bottom - 40), QPoint(at(bounds[1]) - 4, bottom - 4));
-    EXPECT_GT(Measure(image.copy(band), RegionGray).total, band.width() * band.height() * 9 / 10);
-    // The action level is the upper bound for "at least", the lower one otherwise.
-    const int action = rec.nBaseline == kBaselineAtLeast ? 1 : 0;
-    EXPECT_NEAR(Measure(image, Red).fullest, at(bounds[action]), 2);
-    EXPECT_GT(Measure(image, Green).total, (right - left) / 2);
-    EXPECT_NEAR(Measure(image, Green).last, right, 2);
-    // The printed page fills the gray region as the window does, and its axes
-    // are black, not blue, also where their edges are blended.
-    const QImage page = Render(&rec, true);
-    EXPECT_GT(Measure(page, RegionGray).total, Measure(image, RegionGray).total / 2);
-    EXPECT_EQ(Measure(page, Blue).total, 0);
-}
-
-TEST_P(GraphCaseTest, TextsFollowTheParameterBaselineAndDesign)
-{
-    for (const QString& text : QString(GetParam().shown).split('|', Qt::SkipEmptyParts))
-        EXPECT_NE(Find(texts, text), nullptr) << text.toStdString();
-    QStringList details;
-    if (rec.nDesign == kComposite)
-        details << QString::asprintf("(%d composites of 4 aliquots)", rec.nSamples);
-    if (rec.nDesign == kStratified)
-        details << QString::asprintf("(Strata sizes: %d %d %d)", rec.nStratumSamples[0],
-                                     rec.nStratumSamples[1], rec.nStratumSamples[2]);
-    EXPECT_EQ(Matching(texts, "^\\("), details);
-
+    const auto drawn = Drawing(&rec), page = Drawing(&rec, true);
+    for (const QString& text : QString(GetParam().shown).split('|'))
+        EXPECT_NE(Find(drawn, text), nullptr) << text.toStdString();
+    const QColor gray(150, 150, 150), blue(0, 0, 200);
+    const QRectF region = Bounds(drawn, gray, &Drawn::brush);
+    ASSERT_GT(region.width() * region.height(), 0);
+    // The action level is the gray region's upper bound for "at least", its
+    // lower one otherwise; "FR" stands on the other side.
     const bool atLeast = rec.nBaseline == kBaselineAtLeast;
-    const auto* fr = Find(texts, "FR");
-    const auto* fa = Find(texts, "FA");
-    ASSERT_TRUE(fr && fa);
+    EXPECT_EQ(Bounds(drawn, QColor(200, 0, 0)).left(), atLeast ? region.right() : region.left());
+    const auto ho = std::find_if(drawn.begin(), drawn.end(),
+                                 [](const Drawn& d) { return d.text.startsWith("Ho: "); });
+    const Drawn *fr = Find(drawn, "FR"), *fa = Find(drawn, "FA"), *bar = Find(drawn, "_");
+    ASSERT_TRUE(fr && fa && bar && ho != drawn.end());
     EXPECT_EQ(fr->origin.x() > fa->origin.x(), atLeast);
-    EXPECT_NE(Find(texts, atLeast ? "<-- Action Level" : "Action Level -->"), nullptr);
-    const char* const terms[] = {"mean ", "proportion ", "mean1 - mean2 ", "prop1 - prop2 "};
-    const int shifts[] = {40, 45, 58, 58};
-    const QString lead = QStringLiteral("Ho: ") + terms[rec.nParameter];
-    const QString hypothesis = lead + (atLeast ? "> " : "< ") + QString::number(rec.dActionLevel);
-    const auto* drawn = Find(texts, hypothesis);
-    const auto* underscore = Find(texts, "_");
-    ASSERT_TRUE(drawn && underscore) << hypothesis.toStdString();
-    // Under "FR", moved left by the shift and by its own length in device
-    // units; the underscore under the relation makes it read >= or <=.
-    EXPECT_EQ(drawn->origin.x(), fr->origin.x() - shifts[rec.nParameter] - hypothesis.size());
-    EXPECT_EQ(underscore->origin,
-              drawn->origin + QPointF(QFontMetrics(drawn->font).horizontalAdvance(lead), 0));
+    // The hypothesis stands under "FR"; the underscore under its relation
+    // makes it read <= or >=.
+    EXPECT_LT(std::abs(ho->origin.x() - fr->origin.x()), std::abs(ho->origin.x() - fa->origin.x()));
+    const QString lead = ho->text.left(ho->text.indexOf(QRegularExpression("[<>]")));
+    EXPECT_EQ(bar->origin, ho->origin + QPointF(QFontMetrics(ho->font).horizontalAdvance(lead), 0));
+    // The curve goes on to the right end of the axes.
+    EXPECT_EQ(Bounds(drawn, QColor(0, 128, 0)).right(), Bounds(drawn, blue).right());
+    // The printed page fills the gray region too; its axes are black, not blue.
+    EXPECT_FALSE(Bounds(page, gray, &Drawn::brush).isEmpty());
+    EXPECT_TRUE(Bounds(page, blue).isNull());
 }
 
 INSTANTIATE_TEST_SUITE_P(Analyses, GraphCaseTest, ::testing::ValuesIn(kCases),
@@ -246,56 +188,50 @@ TEST(GraphTextTest, EachAdditionalRowCarriesItsOwnNotSatisfiedFlag)
     const double points[] = {10, 20, 0, 0, 80, 90};
     for (int row : {kRowBelow1, kRowBelow2, kRowAbove1, kRowAbove2})
         rec.dErrorPoint[row] = points[row], rec.dErrorLimit[row] = 0.05;
-    const QString flagged[kAdditionalRows] = {
+    const char* const flagged[kAdditionalRows] = {
         "10.000             0.050      FR NS", "20.000             0.050      FR NS",
         "80.000             0.050      FA NS", "90.000             0.050      FA NS"};
     for (int k = 0; k < kAdditionalRows; ++k) {
         std::fill_n(rec.bNotSatisfied, kAdditionalRows, 0);
         rec.bNotSatisfied[k] = 1;
-        const auto texts = Texts(&rec);
-        ASSERT_EQ(Matching(texts, " NS$"), QStringList{flagged[k]}) << k;
+        const auto drawn = Drawing(&rec);
+        const Drawn* row = Find(drawn, flagged[k]);
+        ASSERT_TRUE(row && Joined(drawn).count(" NS\n") == 1) << k;
         // The table stands far enough left for its longest row to end inside.
-        const DrawnText& t = *Find(texts, flagged[k]);
-        EXPECT_LE(t.origin.x() + QFontMetricsF(t.font).horizontalAdvance(t.text), kWidth);
-        EXPECT_EQ(Matching(texts, "      F[AR] ").size(), 6) << "a row for each limit in force";
+        EXPECT_LE(row->origin.x() + QFontMetricsF(row->font).horizontalAdvance(row->text), kWidth);
     }
+    EXPECT_EQ(Joined(Drawing(&rec)).count("      F"), 6) << "a row for each limit in force";
     rec.dErrorLimit[kRowBelow1] = 0;
-    EXPECT_EQ(Matching(Texts(&rec), "      F[AR] ").size(), 5);
-}
-
-TEST(GraphStandingTitleTest, DrawnAloneBeforeResults)
-{
-    const auto texts = Texts(nullptr);
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].text, "TALO for Windows");
-    // Only the title band at the top is drawn on.
-    const QRect below(0, kHeight / 10, kWidth, kHeight - kHeight / 10);
-    EXPECT_EQ(Measure(Render(nullptr).copy(below), White).total, below.width() * below.height());
+    EXPECT_EQ(Joined(Drawing(&rec)).count("      F"), 5);
 }
 
 // Nothing a record or a target size holds may break the drawing.
 TEST(GraphBrokenTest, DrawingGoesOnToTheEndAndRestoresThePainter)
 {
     DQORecord rec = Analysed(kCases[0]);
-    std::fill_n(rec.plotSpec.dValues, 50, std::numeric_limits<double>::quiet_NaN());
-    rec.plotSpec.dVLinePos[0] = std::numeric_limits<double>::infinity();
+    std::fill_n(rec.plotSpec.dValues, 50, NAN);
+    rec.plotSpec.dVLinePos[0] = INFINITY;
     rec.plotSpec.dYMax = rec.plotSpec.dYMin, rec.plotSpec.nPoints = 5000, rec.plotSpec.nXTicks = -3;
     rec.dErrorLimit[kRowLower] = 1e300, rec.dMaximum = rec.dMinimum;
     rec.nParameter = 7, rec.nDesign = kStratified, rec.nStrata = 9;
     CGraph graph = CGraph::PerformanceCurve();
     QImage image(kWidth, kHeight, QImage::Format_ARGB32);
     QPainter painter(&image);
-    const QPen pen(Qt::magenta, 3);
-    painter.setPen(pen);
+    painter.setPen(QPen(Qt::magenta, 3));
     for (const QSize size : {QSize(1, 1), QSize(-50, -50), QSize(INT_MAX, INT_MAX)})
         for (const bool printing : {false, true}) {
             graph.Draw(painter, &rec, size.width(), size.height(), printing);
             graph.Draw(painter, nullptr, size.width(), size.height(), printing);
         }
-    EXPECT_EQ(painter.pen(), pen);
-    EXPECT_NE(Find(Texts(&rec), "Decision Error Limits"), nullptr);
+    EXPECT_EQ(painter.pen(), QPen(Qt::magenta, 3));
+    EXPECT_NE(Find(Drawing(&rec), "Decision Error Limits"), nullptr);
     QPainter inactive; // no device to measure fonts on
     graph.Draw(inactive, &rec, kWidth, kHeight, false);
+}
+
+TEST(GraphStandingTitleTest, DrawnAloneBeforeResults)
+{
+    EXPECT_EQ(Joined(Drawing(nullptr)), "TALO for Windows\n");
 }
 
 } // namespace
