@@ -6,20 +6,18 @@
 #include <type_traits>
 
 #include <QAbstractButton>
-#include <QDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QStringList>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include "engine/dqo_record.h"
 #include "tests/support/scripted_seams.h"
 #include "ui/screens/cost_limit_dlgs.h"
 #include "ui/screens/input_verification_dlg.h"
 #include "ui/screens/mean_inputs_dlg.h"
 #include "ui/screens/prop_inputs_dlg.h"
-#include "ui/screens/talo_dialog.h"
 
 // Making screens as their callers do, finding their controls by objectName
 // and working them as a user would.
@@ -91,20 +89,25 @@ inline void Act(QDialog& dialog, const QString& steps)
 
 // "name=text|..." as the named controls show it now, to compare with the
 // texts expected written the same way: a label's or a field's text, "" when
-// hidden, "checked" or "unchecked" for a radio button.
+// hidden, "checked" or "unchecked" for a radio button, a list's rows with "/"
+// between them.
 inline std::string Shows(QWidget& parent, const std::string& expected)
 {
     QStringList shown;
     for (const QString& pair : QString::fromStdString(expected).split('|', Qt::SkipEmptyParts)) {
         const QString name = pair.section('=', 0, 0);
         QWidget& child = Child(parent, name);
-        auto* radio = qobject_cast<QAbstractButton*>(&child);
-        if (!child.isVisibleTo(&parent))
-            shown << name + '=';
-        else if (radio && radio->isCheckable())
-            shown << name + '=' + (radio->isChecked() ? "checked" : "unchecked");
-        else
-            shown << name + '=' + child.property("text").toString();
+        QStringList rows;
+        auto* list = qobject_cast<QListWidget*>(&child);
+        for (int i = 0; list && i < list->count(); ++i)
+            rows << list->item(i)->text();
+        const QVariant checked =
+            child.property("checkable").toBool() ? child.property("checked") : QVariant();
+        shown << name + '=' +
+                     (!child.isVisibleTo(&parent) ? QString()
+                      : checked.isValid()         ? checked.toBool() ? "checked" : "unchecked"
+                      : list                      ? rows.join('/')
+                                                  : child.property("text").toString());
     }
     return shown.join('|').toStdString();
 }

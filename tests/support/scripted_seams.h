@@ -37,7 +37,7 @@ public:
     {
         // A loop that shows a screen until a button closes it would show an
         // unscripted one for ever; the test fails instead of hanging.
-        if (scripts.empty() && ++m_nUnscriptedInARow > kMaxUnscriptedInARow)
+        if (scripts.empty() && ++m_nUnscriptedInARow > 100)
             throw std::runtime_error("unscripted screen shown again and again: " +
                                      dialog.windowTitle().toStdString());
         dialog.setResult(0);
@@ -94,8 +94,6 @@ private:
         queue.pop_front();
         return front;
     }
-
-    static constexpr int kMaxUnscriptedInARow = 100;
 
     CPlatformSeams* m_pPrevious;
     int m_nUnscriptedInARow = 0;

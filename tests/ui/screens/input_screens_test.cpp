@@ -1,4 +1,3 @@
-#include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -10,13 +9,6 @@
 namespace {
 
 using namespace screens;
-// The costs screen as the summary screen opens it for a composite design.
-std::unique_ptr<CTaloDialog> CompositeCosts(DQORecord& rec)
-{
-    auto dialog = Costs(rec);
-    dynamic_cast<CCostsDlg&>(*dialog).m_bComposite = 1;
-    return dialog;
-}
 const int kUp = kBaselineAtMost, kDown = kBaselineAtLeast;
 
 // A screen filled from the starting record; the steps, what it shows, its end
@@ -45,7 +37,6 @@ TEST_P(StepTest, StepsGiveTheTexts)
 const char* const kRange = "0 < Error Limit <= 0.5";
 const Step kSteps[] = {
     // Opening steps and the radio handlers.
-    {OneProp, kOneProportion, kDown, "", "boundLabel=Lower Bound:"},
     {ModProp, kTwoProportion, kUp, "",
      "actionLevelEdit=|actionLevelLabel=Action Level (AL):         0.00 (fixed)"},
     {OneMean, kOneMean, kUp, "minimumEdit=0 actionLevelEdit=50 atLeastRadio",
@@ -58,50 +49,31 @@ const Step kSteps[] = {
      "cvLabel=% of AL (= 12    )|otherBoundEdit=-5.0"},
     {ModMean, kOneMean, kUp, "cvEdit=30 actionLevelEdit=50 cvRadio", "cvLabel=% of AL (= 15    )"},
     // The checks behind the ending buttons, for the parameter of the record.
-    {TwoMean, kTwoMean, kUp,
-     "minimumEdit=0 actionLevelEdit=0 otherBoundEdit=5 maximumEdit=10 nextButton", "", 1},
     {ModMean, kOneMean, kUp, "actionLevelEdit=0 boundEdit=5 nextButton", "", 0, "Maximum(100)"},
-    {ModMean, kTwoMean, kUp, "actionLevelEdit=-20 boundEdit=5 nextButton", "", 1},
     {OneProp, kOneProportion, kUp, "actionLevelEdit=0.5 otherBoundEdit=1 summaryButton", "", 0,
      "proportion <= Action Level"},
     {TwoProp, kTwoProportion, kDown, "otherBoundEdit=-1 backButton", "", 0, "Gray Region(-1)"},
     {ModProp, kOneProportion, kUp, "actionLevelEdit=0.6 boundEdit=0.55 nextButton", "", 0,
      "proportion <= Action Level"},
-    {ModProp, kTwoProportion, kUp, "actionLevelEdit=abc boundEdit=0.5 nextButton", "", 1},
     {Limits, kOneMean, kUp, "limitAtLowerEdit=0.51 backButton", "limitAtLowerEdit=0.51", 0, kRange},
-    {Limits, kOneProportion, kDown, "", "lowerLimitNameLabel=False Acceptance Error Limit, FA"},
     // The left block's bottom row is checked first, with its own message.
     {Additional, kOneMean, kUp, "below1Edit=50 below1LimitEdit=0.1 below2Edit=60 nextButton",
      "belowColumnLabel=Concentration|belowTitleLabel=False Rejection Error Limit, FR", 0,
      "Minimum (0.000) < Additional concentration"},
-    {Additional, kTwoProportion, kDown,
-     "above1Edit=0.5 above1LimitEdit=0.1 above2Edit=1 nextButton",
-     "grayColumnLabel=Proportion|aboveTitleLabel=False Rejection Error Limit, FR", 0,
-     "Action Level(0.000) < Additional proportion"},
     // Esc runs the checks; a limit alone makes no row.
     {Additional, kOneMean, kUp, "above1LimitEdit=0.2 below2Edit=10 Esc below2LimitEdit=0.1 Esc",
      "below2Edit=10|below2LimitEdit=0.1|below1Edit=|above1LimitEdit=0.2", kEndOk, kRange},
     // A radio click keeps the texts as they stand; Esc then closes without
     // copying, and without the texts the checks refuse.
-    {CompositeCosts, kOneMean, kUp, "?compositeNoteLabel", "fieldCostUnitLabel=(Per Sample):"},
     {Costs, kOneMean, kUp, "labCostEdit=-7 totalRadio labCostEdit=8 Esc",
      "labCostEdit=1000.00|totalRadio=unchecked|compositeNoteLabel=", kEndCancel},
     {Costs, kOneMean, kUp, "labCostEdit=7 totalRadio labCostEdit=8 Esc",
      "labCostEdit=7|totalRadio=checked", kEndCancel},
     // The verification screen; Esc on a side trip's screen stores it and shows
     // it again. The baseline turned round turns the type column with it.
-    {Verify, kOneMean, kUp,
-     "lowerLimitEdit=0.3 changeCostsButton|fieldCostEdit=12.345 totalRadio Esc|nextButton",
-     "fieldCostText=12.35|fieldCostUnitLabel=(Total):|lowerLimitEdit=0.3"},
     {Verify, kOneMean, kUp, "lowerLimitEdit=0.3 changeInputsButton|atLeastRadio Esc|nextButton",
      "baselineText=mean >= 50|grayRegionText=25 - 50|upperBoundText=50*|below1TypeLabel=FA|"
      "above2TypeLabel=FR|lowerLimitEdit=0.3"},
-    // A proportion's screen is shown until NEXT >> or << BACK.
-    {Verify, kOneProportion, kUp,
-     "changeInputsButton|atLeastRadio Esc|atLeastRadio summaryButton|nextButton",
-     "baselineText=prop >= 0.500|grayRegionText=0.250 - 0.500|lowerTypeLabel=FA"},
-    {Verify, kOneMean, kUp, "lowerLimitEdit=0.5 upperLimitEdit=0 nextButton",
-     "upperLimitEdit=0|minimumLabel=Minimum Mean Concentration:|below2TypeLabel=FR", 0, kRange},
 };
 INSTANTIATE_TEST_SUITE_P(Screens, StepTest, testing::ValuesIn(kSteps));
 

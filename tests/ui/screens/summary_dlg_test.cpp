@@ -38,13 +38,12 @@ struct Case {
 std::string Outcome(const CSummaryDlg& d, const DQORecord& rec, const CScriptedSeams& seams,
                     const QString& report)
 {
+    const auto written =
+        QString::fromStdString(ReadFile(report.toStdString())).count("Design/DQO Summary Screen");
     std::string outcome = std::string(d.m_bLeave ? "L" : "") + (d.m_bShowGraph ? "G" : "") +
-                          (rec.bRestoreOriginal ? "R" : "");
-    if (rec.bSamplesChanged)
-        outcome += "S" + std::to_string(rec.nUserSamples);
-    const QString written = QString::fromStdString(ReadFile(report.toStdString()));
-    if (!written.isEmpty())
-        outcome += "W" + std::to_string(written.count("Design/DQO Summary Screen"));
+                          (rec.bRestoreOriginal ? "R" : "") +
+                          (rec.bSamplesChanged ? "S" + std::to_string(rec.nUserSamples) : "") +
+                          (written ? "W" + std::to_string(written) : "");
     for (const SaveFileRequest& request : seams.requests)
         outcome += " " + request.title.toStdString();
     return outcome;
@@ -86,11 +85,9 @@ const Case kCases[] = {
      "changeDesignInputsButton=Change Design Inputs|compositingCostText=10.00|"
      "above1NotSatisfiedLabel=NS|above2NotSatisfiedLabel=|notSatisfiedLegend=NS - Limit Not "
      "Satisfied"},
-    // Update and Enter: the typed total cost, a refused row kept as typed.
+    // Update and Enter: the typed total cost.
     {kOneMean, kUp, nullptr, "totalCostEdit=10500 updateButton", "", kEndOk, "S10"},
     {kTwoMean, kUp, nullptr, "totalCostEdit=10500 Enter:totalCostEdit", "", kEndOk, "S5"},
-    {kOneMean, kUp, nullptr, "below1Edit=60 below1LimitEdit=0.1 updateButton", "below1Edit=60", 0,
-     "", "< Action Level(50.000)"},
     // Original DQOs asks for the restore even when a check then fails.
     {kOneMean, kUp, nullptr, "lowerLimitEdit=0.6 originalButton", "lowerLimitEdit=0.6", 0, "R",
      "Error Limit <= 0.5"},
@@ -103,12 +100,10 @@ const Case kCases[] = {
     // Leaving takes no check and keeps what was typed.
     {kOneMean, kUp, nullptr, "below1Edit=60 graphButton", "below1Edit=60", kEndOk, "LG"},
     {kOneMean, kUp, nullptr, "lowerLimitEdit=0.9 exitButton", "lowerLimitEdit=0.9", kEndOk, "L"},
-    // The side trips that close the screen.
-    {kOneMean, kUp, nullptr, "changeDesignButton|compositeRadio okButton|okButton",
-     "designText=Composite Sampling|changeDesignInputsButton=Change Design Inputs", kEndOk},
+    // The side trip to the inputs closes the screen; a proportion's keeps
+    // what was typed until NEXT >>.
     {kOneMean, kUp, nullptr, "changeInputsButton|actionLevelEdit=40 boundEdit=70 nextButton",
      "grayRegionText=40 - 70|upperBoundText=70*", kEndOk},
-    // A proportion's screen keeps what was typed until NEXT >>.
     {kOneProportion, kUp, nullptr, "changeInputsButton|boundEdit=0.7 Enter:boundEdit|nextButton",
      "upperBoundText=0.700*", kEndOk},
 };
