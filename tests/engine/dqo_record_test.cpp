@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(ResetDQORecordTest, InputsComeBackResultsAndCalculationBlockStay)
+TEST(DQORecordTest, ResetCalculationBlockAndOriginalDQOs)
 {
     DQORecord rec;
     ApplyParameterDefaults(rec, kTwoMean);
@@ -20,19 +20,10 @@ TEST(ResetDQORecordTest, InputsComeBackResultsAndCalculationBlockStay)
                               rec.bNotSatisfied[2], rec.dTotalCost, rec.nCalcSamples),
               std::make_tuple(kOneMean, 100.0, 50.0, kBaselineAtMost, 75.0, 16.67, 0.01f,
                               kSimpleRandom, 0, 123.0, 9));
-}
-
-TEST(CalculationBlockTest, ParameterCodeOutOfRangeGetsNoFormula)
-{
-    DQORecord rec;
-    rec.nParameter = INT_MAX; // no overflow in the 1-based code
+    rec.nParameter = INT_MAX; // no overflow in the 1-based code, no formula
     FillCalculationBlock(rec);
     EXPECT_EQ(rec.nCalcParameter, 0);
-}
-
-// "Original DQOs" keeps the design and the first inputs given for it.
-TEST(DesignInputsTest, OriginalDQOsKeepTheDesignAndItsFirstInputs)
-{
+    // "Original DQOs" keeps the design and the first inputs given for it.
     DQORecord original, current;
     original.dActionLevel = 40;
     current.nDesign = kStratified, current.nStrata = 2, current.dStratumWeight[1] = 0.3;

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/engine/stats/designed_records.h"
-#include "tests/support/recording_messages.h"
 #include "tests/support/starting_report.h"
 
 namespace {
@@ -105,9 +104,7 @@ TEST(ReportFile, FailuresAreReportedAndKeepThePath)
         EXPECT_EQ(report.Save(Computed(kOneMean), prompt, messages) +
                       report.Save(Computed(kOneMean), prompt, messages),
                   0);
-        ASSERT_EQ(messages.shown.size(), 2u);
-        EXPECT_EQ(messages.shown[1].title + ": " + messages.shown[1].text, "TALO: " + message);
-        EXPECT_EQ(messages.shown[1].icon, MessageIcon::Warning);
+        EXPECT_EQ(Shown(messages), (Texts{"(!) TALO: " + message, "(!) TALO: " + message}));
         EXPECT_FALSE(WriteTextFile(path, "text", true));
     }
 }

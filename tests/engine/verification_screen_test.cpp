@@ -11,7 +11,7 @@ namespace {
 // The road of one analysis as the screen opens on it; then proportions with
 // three decimals, additional rows with "%g" and only when their limit is
 // above 0, a deviation from a coefficient.
-TEST(VerificationScreen, Filled)
+TEST(VerificationScreen, FilledCheckedAndStored)
 {
     VerificationScreen s;
     FillVerificationScreen(s, StartingRecord(kOneMean));
@@ -30,23 +30,14 @@ TEST(VerificationScreen, Filled)
     rec.bSDFromCV = 1, rec.dSD = 10;
     FillVerificationScreen(s, rec);
     t << s.m_strSD;
-    EXPECT_EQ(
-        t, (Texts{"mean <= 50.000", "16.67", "75*", "FR", "FA", "-1.000", "prop1 - prop2 >= 0.000",
-                  "", "(Total):", "-0.500*", "", "0.25", "0.0004", "FA", "    10 (20% of AL)"}));
-}
-
-// The table's rows are checked before the bounds' limits (the messages are
-// the input check tests'), and a bound's limit is stored as soon as it
-// passes. Empty rows hold the range's ends, a pair typed downwards comes back
-// upwards with its limits, and the counts grow.
-TEST(VerificationScreen, CheckedAndStored)
-{
-    DQORecord rec = StartingRecord(kOneMean);
-    VerificationScreen s;
+    // The table's rows are checked before the bounds' limits (the messages
+    // are the input check tests'), and a bound's limit is stored as soon as
+    // it passes. Empty rows hold the range's ends, a pair typed downwards
+    // comes back upwards with its limits, and the counts grow.
+    rec = StartingRecord(kOneMean);
     FillVerificationScreen(s, rec);
     s.m_strLimit[kRowLower] = "0.5", s.m_strLimit[kRowUpper] = "0";
     s.m_strPoint[kRowAbove2] = "100", s.m_strLimit[kRowAbove2] = "0.5";
-    Texts t;
     t << CheckVerificationScreen(s, rec).empty() << rec.fLimitAtLower;
     s.m_strPoint[kRowAbove2] = "99.9";
     t << CheckVerificationScreen(s, rec) << rec.fLimitAtLower;
@@ -58,21 +49,18 @@ TEST(VerificationScreen, CheckedAndStored)
     StoreVerificationScreen(s, rec);
     t << rec.dBelow1 << rec.fBelow1Limit << rec.dBelow2 << rec.fBelow2Limit << rec.dAbove1
       << rec.fAbove1Limit << rec.nBelowCount;
-    EXPECT_EQ(t, (Texts{"0", "0.01", "Error limits must be in the range: 0 < Error Limit <= 0.5",
-                        "0.5", "10", "0.05", "40", "0.2", "100", "0", "5"}));
-}
-
-// A side trip shows a proportion with three decimals unless that would turn
-// an accepted value into a refused one.
-TEST(VerificationScreen, ChangedProportionReadsBackAsItself)
-{
-    DQORecord rec = StartingRecord(kOneProportion);
-    OnePropInputsScreen s;
-    FillChangedOnePropScreen(s, rec);
-    Texts t{s.m_strActionLevel};
+    // A side trip shows a proportion with three decimals unless that would
+    // turn an accepted value into a refused one.
+    rec = StartingRecord(kOneProportion);
+    OnePropInputsScreen p;
+    FillChangedOnePropScreen(p, rec);
+    t << p.m_strActionLevel;
     rec.dActionLevel = 0.0004;
-    FillChangedOnePropScreen(s, rec);
-    EXPECT_EQ(t << s.m_strActionLevel, (Texts{"0.500", "0.0004"}));
+    FillChangedOnePropScreen(p, rec);
+    EXPECT_EQ((t << p.m_strActionLevel).Joined(),
+              "mean <= 50.000|16.67|75*|FR|FA|-1.000|prop1 - prop2 >= "
+              "0.000||(Total):|-0.500*||0.25|0.0004|FA|    10 (20% of AL)|0|0.01|Error limits must "
+              "be in the range: 0 < Error Limit <= 0.5|0.5|10|0.05|40|0.2|100|0|5|0.500|0.0004|");
 }
 
 } // namespace

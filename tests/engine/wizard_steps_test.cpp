@@ -30,9 +30,7 @@ TEST_P(WizardTransitionTest, EveryCombinationOfEndFlags)
 //                  flags:  -    N    B    BN   S    SN   SB   SBN
 const TransitionRow kTransitions[] = {
     {Sel, false, {Sel, In, Sel, In, Sel, In, Sel, In}},
-    {Sel, true, {Sel, In, Sel, In, Sel, In, Sel, In}},
     {In, false, {In, Co, Sel, Sel, Co, Co, Co, Co}},
-    {In, true, {In, Co, Sel, Sel, Co, Co, Co, Co}},
     {Co, false, {Co, Li, In, In, Co, Li, In, In}},
     {Co, true, {Li, Li, Li, Li, Li, Li, Li, Li}},
     {Li, false, {Li, Ad, Co, Co, Li, Ad, Co, Co}},

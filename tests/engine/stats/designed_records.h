@@ -8,6 +8,7 @@
 #include "engine/analysis_pass.h"
 #include "engine/messages.h"
 #include "engine/number_text.h"
+#include "tests/support/recording_messages.h"
 #include "tests/support/records.h"
 
 // Short names for the tables of the statistics tests.
@@ -42,8 +43,13 @@ inline DQORecord DesignedRecord(int parameter, int design, int baseline = kBasel
     return rec;
 }
 
+using Prepare = void (*)(DQORecord&);
+
+// Neyman sizes 0.65 and 1.30 that count as 2.
+inline const Prepare SmallStrata = [](DQORecord& r) { SetStrata(r, {5, 10}, {0.5, 0.5}); };
+
 // A designed record, prepared, through one analysis pass.
-inline DQORecord Analysed(int parameter, int design, int baseline, void (*prepare)(DQORecord&),
+inline DQORecord Analysed(int parameter, int design, int baseline, Prepare prepare,
                           Messages& messages)
 {
     DQORecord rec = DesignedRecord(parameter, design, baseline);
@@ -75,4 +81,25 @@ struct Texts : std::vector<std::string> {
     using vector::vector;
     Texts& operator<<(const std::string& text) { return push_back(text), *this; }
     Texts& operator<<(double value) { return *this << FormatText("%g", value); }
+    // All in one text, each followed by "|", for one comparison.
+    std::string Joined() const
+    {
+        std::string all;
+        for (const std::string& text : *this)
+            all += text + "|";
+        return all;
+    }
 };
+
+// The messages shown, each as "title: text", a warning marked "(!) " and
+// information "(i) ".
+inline Texts Shown(const RecordingMessages& messages)
+{
+    Texts t;
+    for (const auto& m : messages.shown)
+        t << (m.icon == MessageIcon::Warning       ? "(!) "
+              : m.icon == MessageIcon::Information ? "(i) "
+                                                   : "") +
+                 m.title + ": " + m.text;
+    return t;
+}

@@ -2,7 +2,6 @@
 
 #include "engine/stats/analysis.h"
 #include "tests/engine/stats/designed_records.h"
-#include "tests/support/recording_messages.h"
 
 namespace {
 
