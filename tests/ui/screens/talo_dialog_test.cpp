@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include <QAccessible>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -178,6 +179,12 @@ TEST_P(CatalogueTest, NamesCloseBoxAndEsc)
     DQORecord rec = StartingRecord(e.parameter);
     const auto dialog = e.make(rec);
     seams.scripts.push_back([](QDialog& d) {
+        // Whatever the Tab key reaches has a name for the screen reader.
+        for (QWidget* w : d.findChildren<QWidget*>())
+            EXPECT_TRUE(
+                !(w->focusPolicy() & Qt::TabFocus) ||
+                !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
+                << w->objectName().toStdString();
         Act(d, "close");
         if (d.isVisible())
             Act(d, "close");
