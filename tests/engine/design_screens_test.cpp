@@ -19,8 +19,7 @@ TEST(DesignScreens, CountsOfferedValuesAndWeights)
     PropStratumScreen first, last, prop;
     offered.nStrata = 2;
     FillPropStratumScreen(first, offered, 1, 0);
-    Texts t{first.m_strValue};
-    t << counts.nAliquots << counts.nStrata;
+    Texts t = Texts{first.m_strValue} << counts.nAliquots << counts.nStrata;
     DQORecord rec = StartingRecord(kOneProportion), meanRec = StartingRecord(kOneMean);
     rec.nStrata = 2, meanRec.nStrata = 3;
     FillPropStratumScreen(last, rec, 2, 0.1234);

@@ -38,8 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Reading{"-99999999999", -99999999999.0, INT_MIN}));
 
 // Long texts are whole; numbers have a decimal point whatever the locale;
-// conversions stay in range.
-TEST(FormatTextTest, WholeTextsAndConversionsInRange)
+// conversions stay in range; floats are shown short.
+TEST(FormatTextTest, WholeTextsConversionsInRangeAndShortestFloats)
 {
     const std::string longText(5000, 'x');
     EXPECT_EQ(FormatText("%s", longText.c_str()), longText);
@@ -48,22 +48,11 @@ TEST(FormatTextTest, WholeTextsAndConversionsInRange)
               std::make_pair(-FLT_MAX, 0.0f));
     EXPECT_EQ((std::vector<int>{TruncToInt(std::nan("")), TruncToInt(1e300), TruncToInt(-2.7)}),
               (std::vector<int>{0, INT_MAX, -2}));
+    // A float with the fewest digits that read back as it.
+    std::string floats;
+    for (const float value : {0.01f, 0.1f, 1e-7f, 3.4028235e38f, 16777216.f, -1050.5f})
+        floats += ShortestFloatText(value) + " ";
+    EXPECT_EQ(floats, "0.01 0.1 1e-7 3.4028235e38 16777216 -1050.5 ");
 }
-
-using FloatText = std::pair<float, const char*>;
-
-class ShortestFloatTextTest : public ::testing::TestWithParam<FloatText> {};
-
-TEST_P(ShortestFloatTextTest, FewestDigitsThatReadBackAsTheFloat)
-{
-    EXPECT_EQ(ShortestFloatText(GetParam().first), GetParam().second);
-}
-
-INSTANTIATE_TEST_SUITE_P(Floats, ShortestFloatTextTest,
-                         ::testing::Values(FloatText{0.01f, "0.01"}, FloatText{0.1f, "0.1"},
-                                           FloatText{1e-7f, "1e-7"},
-                                           FloatText{3.4028235e38f, "3.4028235e38"},
-                                           FloatText{16777216.f, "16777216"},
-                                           FloatText{-1050.5f, "-1050.5"}));
 
 } // namespace

@@ -32,15 +32,14 @@ Screen Filled(void (*fill)(Screen&, Params...), Args&&... args)
 }
 
 // The action level of two proportions is hidden and never read.
-TEST(InputScreens, StoredAndChecked)
+TEST(InputScreens, FilledStoredAndChecked)
 {
     DQORecord rec, two = StartingRecord(kTwoMean, kBaselineAtLeast);
     auto s = Filled(FillOneMeanScreen, rec);
     s.m_strActionLevel = "40", s.m_nSDMode = kSDByCV, s.m_strCV = "25", s.m_strMaximum = "30";
     ClickOneMeanBaseline(s, kBaselineAtLeast);
     StoreMeanScreen(s, rec);
-    Texts t{s.m_strOtherBound};
-    t << rec.dSD << From(CheckOneMeanScreen(s), "Max");
+    Texts t = Texts{s.m_strOtherBound} << rec.dSD << From(CheckOneMeanScreen(s), "Max");
     two.dActionLevel = 2.5;
     auto m = Filled(FillModifyMeanScreen, two);
     m.m_strActionLevel = "30"; // beyond the record's maximum
@@ -57,20 +56,14 @@ TEST(InputScreens, StoredAndChecked)
     StoreModifyPropScreen(q, props);
     t << CheckModifyPropScreen(q, props) << prop.dLowerBound << prop.dUpperBound
       << props.dActionLevel << props.dUpperBound;
-    EXPECT_EQ(t.Joined(),
-              "20|10|Maximum(30)|mean1-mean2 >= 2.5|<= Maximum(20)|10|2||0.1|0.2|0|0.15|");
-}
-
-// Points of proportions with three decimals, limits as "%g" (0.0004 would
-// read as 0 with three and be refused); an entry whose limit is not a valid
-// one stays empty. Costs are stored as typed, text as 0.
-TEST(CostAndLimitScreens, FillStoreAndCheck)
-{
-    DQORecord rec = StartingRecord(kOneProportion);
+    // Points of proportions with three decimals, limits as "%g" (0.0004 would
+    // read as 0 with three and be refused); an entry whose limit is not a valid
+    // one stays empty. Costs are stored as typed, text as 0.
+    rec = StartingRecord(kOneProportion);
     rec.dBelow1 = 0.1234, rec.fBelow1Limit = 0.0004f, rec.dAbove2 = 0.9, rec.fAbove2Limit = 0.6f;
-    auto s = Filled(FillAdditionalLimitsScreen, rec);
-    Texts t{s.m_strBelow1, s.m_strBelow1Limit, s.m_strAbove2Limit,
-            CheckAdditionalLimitsScreen(s, rec)};
+    auto l = Filled(FillAdditionalLimitsScreen, rec);
+    t << l.m_strBelow1 << l.m_strBelow1Limit << l.m_strAbove2Limit
+      << CheckAdditionalLimitsScreen(l, rec);
     StoreCostsScreen({"12.345", "abc", 1, 0}, rec);
     t << rec.fLabCost << rec.fFieldCost << rec.bFieldCostTotal;
     // A single entry below ends next to the lower bound, above next to the
@@ -91,7 +84,9 @@ TEST(CostAndLimitScreens, FillStoreAndCheck)
     ClickOneMeanBaseline(screen, kBaselineAtMost);
     ClickCoefficient(screen);
     t << screen.m_strOtherBound << (screen.m_strCVLabel.find("inf") == std::string::npos);
-    EXPECT_EQ(t.Joined(), "0.123|0.0004|||12.345|0|1|0|0|30|0.2|90|100|2|10|40|3|1.7e+308|1|");
+    EXPECT_EQ(t.Joined(),
+              "20|10|Maximum(30)|mean1-mean2 >= 2.5|<= Maximum(20)|10|2||0.1|0.2|0|0.15|"
+              "0.123|0.0004|||12.345|0|1|0|0|30|0.2|90|100|2|10|40|3|1.7e+308|1|");
 }
 
 // --- The summary screen and its pass ---------------------------------------------
@@ -103,10 +98,9 @@ TEST(SummaryScreen, FilledAcceptedAndApplied)
 {
     DQORecord rec = Computed(kOneMean);
     auto s = Filled(FillSummaryScreen, rec);
-    Texts t;
-    t << s.m_strDesign << s.m_strSamplesLabel << s.m_strParameter << s.m_strSD << s.m_strGrayRegion
-      << s.m_strBaseline << s.m_strPoint[kRowLower] << s.m_strFieldCost << s.m_strLimit[kRowLower]
-      << s.m_strSamples << s.m_strTotalCost;
+    Texts t{s.m_strDesign,           s.m_strSamplesLabel, s.m_strParameter,        s.m_strSD,
+            s.m_strGrayRegion,       s.m_strBaseline,     s.m_strPoint[kRowLower], s.m_strFieldCost,
+            s.m_strLimit[kRowLower], s.m_strSamples,      s.m_strTotalCost};
     rec.bSDFromCV = 1, rec.dSD = 10, rec.dBelow2 = 45, rec.fBelow2Limit = 0.001f, rec.dAbove1 = 80;
     FillSummaryScreen(s, rec);
     t << s.m_strSD << s.m_strPoint[kRowBelow2] << s.m_strLimit[kRowBelow2]

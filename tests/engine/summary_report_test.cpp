@@ -84,10 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Designs, SummaryReportCase, ::testing::ValuesIn(kReport
 // Answers every save prompt with the one name.
 struct ScriptedPrompt : FilePrompt {
     std::string answer;
-    bool AskSaveFileName(const std::string&, std::string& chosen) override
-    {
-        return chosen = answer, true;
-    }
+    bool AskSaveFileName(const std::string&, std::string& c) override { return c = answer, true; }
 };
 
 // The stream and the path stay, so the next save tries the same path again.

@@ -16,9 +16,8 @@ TEST(VerificationScreen, FilledCheckedAndStored)
     VerificationScreen s;
     FillVerificationScreen(s, StartingRecord(kOneMean));
     LabelVerificationScreen(s, StartingRecord(kOneMean));
-    Texts t;
-    t << s.m_strBaseline << s.m_strSD << s.m_strPoint[kRowUpper] << s.m_strType[kRowLower]
-      << s.m_strType[kRowUpper];
+    Texts t{s.m_strBaseline, s.m_strSD, s.m_strPoint[kRowUpper], s.m_strType[kRowLower],
+            s.m_strType[kRowUpper]};
     DQORecord rec = StartingRecord(kTwoProportion, kBaselineAtLeast);
     rec.bFieldCostTotal = 1, rec.dAbove2 = 0.25, rec.fAbove2Limit = 0.0004f, rec.dBelow1 = -0.9;
     FillVerificationScreen(s, rec);

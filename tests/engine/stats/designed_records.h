@@ -95,11 +95,9 @@ struct Texts : std::vector<std::string> {
 // information "(i) ".
 inline Texts Shown(const RecordingMessages& messages)
 {
+    const char* const mark[] = {"", "(i) ", "(!) "}; // none, information, warning
     Texts t;
     for (const auto& m : messages.shown)
-        t << (m.icon == MessageIcon::Warning       ? "(!) "
-              : m.icon == MessageIcon::Information ? "(i) "
-                                                   : "") +
-                 m.title + ": " + m.text;
+        t << mark[static_cast<int>(m.icon)] + m.title + ": " + m.text;
     return t;
 }

@@ -1,25 +1,20 @@
 #include "engine/stats/sample_size.h"
 
 #include <climits>
-#include <utility>
+#include <string>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using Rounding = std::pair<double, int>;
-
-class RoundSampleSizeTest : public ::testing::TestWithParam<Rounding> {};
-
-TEST_P(RoundSampleSizeTest, DropsAFractionOfAtMostFiveHundredths)
+// A fraction of at most five hundredths is dropped; 12.05 is a double just
+// above 12.05.
+TEST(RoundSampleSizeTest, DropsAFractionOfAtMostFiveHundredths)
 {
-    EXPECT_EQ(RoundSampleSize(GetParam().first), GetParam().second);
+    std::string sizes;
+    for (const double size : {12.04, 12.06, 12.05, 2.03, 7.051, 0.4, 1e300})
+        sizes += std::to_string(RoundSampleSize(size)) + " ";
+    EXPECT_EQ(sizes, "12 13 13 2 8 1 " + std::to_string(INT_MAX) + " ");
 }
-
-INSTANTIATE_TEST_SUITE_P(Values, RoundSampleSizeTest,
-                         ::testing::Values(Rounding{12.04, 12}, Rounding{12.06, 13},
-                                           Rounding{12.05, 13}, // a double just above 12.05
-                                           Rounding{2.03, 2}, Rounding{7.051, 8}, Rounding{0.4, 1},
-                                           Rounding{1e300, INT_MAX}));
 
 } // namespace
