@@ -181,6 +181,22 @@ void ComposeGrayRegion(const DQORecord& rec, std::string& region, std::string (&
     points[kRowUpper] = FormatText(proportion ? "%.3f*" : "%g*", rec.dUpperBound);
 }
 
+void ComposeErrorLimits(const DQORecord& rec, std::string (&points)[kErrorRows],
+                        std::string (&limits)[kErrorRows])
+{
+    limits[kRowLower] = Shown(rec.fLimitAtLower);
+    limits[kRowUpper] = Shown(rec.fLimitAtUpper);
+    const std::pair<double, float> rows[kAdditionalRows] = {{rec.dBelow1, rec.fBelow1Limit},
+                                                            {rec.dBelow2, rec.fBelow2Limit},
+                                                            {rec.dAbove1, rec.fAbove1Limit},
+                                                            {rec.dAbove2, rec.fAbove2Limit}};
+    for (int k = 0; k < kAdditionalRows; ++k) {
+        const bool used = rows[k].second > 0;
+        points[kAdditionalRowOf[k]] = used ? Shown(rows[k].first) : "";
+        limits[kAdditionalRowOf[k]] = used ? Shown(rows[k].second) : "";
+    }
+}
+
 namespace {
 
 void ComposeInputValues(SummaryScreen& s, const DQORecord& rec)
@@ -201,21 +217,6 @@ void ComposeInputValues(SummaryScreen& s, const DQORecord& rec)
     s.m_strBaseline =
         FormatText(rec.nBaseline == kBaselineAtMost ? "%s <= %.3f" : "%s >= %.3f",
                    ParameterWord(ParameterOf(rec), ParameterWordForm::kSpaced), rec.dActionLevel);
-}
-
-void ComposeLimits(SummaryScreen& s, const DQORecord& rec)
-{
-    s.m_strLimit[kRowLower] = Shown(rec.fLimitAtLower);
-    s.m_strLimit[kRowUpper] = Shown(rec.fLimitAtUpper);
-    const std::pair<double, float> rows[kAdditionalRows] = {{rec.dBelow1, rec.fBelow1Limit},
-                                                            {rec.dBelow2, rec.fBelow2Limit},
-                                                            {rec.dAbove1, rec.fAbove1Limit},
-                                                            {rec.dAbove2, rec.fAbove2Limit}};
-    for (int k = 0; k < kAdditionalRows; ++k) {
-        const bool used = rows[k].second > 0;
-        s.m_strPoint[kAdditionalRowOf[k]] = used ? Shown(rows[k].first) : "";
-        s.m_strLimit[kAdditionalRowOf[k]] = used ? Shown(rows[k].second) : "";
-    }
 }
 
 // The typed rows of the summary table that pass Update's checks; a row that
@@ -557,7 +558,7 @@ void FillSummaryScreen(SummaryScreen& screen, const DQORecord& rec)
     screen.m_strFieldCostUnit = FieldCostUnit(rec.bFieldCostTotal);
     if (rec.nDesign == kComposite)
         screen.m_strCompositingCost = Money(rec.fCompositingCost);
-    ComposeLimits(screen, rec);
+    ComposeErrorLimits(rec, screen.m_strPoint, screen.m_strLimit);
     screen.m_strSamples = FormatText("%d", rec.nSamples);
     screen.m_strTotalCost = Money(rec.dTotalCost);
     if (IsTwoSample(rec.nParameter))

@@ -231,6 +231,11 @@ void ChangeSummaryCosts(SummaryScreen& screen, DQORecord& rec, Messages& message
 // as that screen shows them (a mean's values with "%g").
 void RefreshSummaryInputs(SummaryScreen& screen, const DQORecord& rec);
 
+// The limits of the decision error table and the additional points whose
+// limit is set, as the summary and verification screens show them.
+void ComposeErrorLimits(const DQORecord& rec, std::string (&points)[kErrorRows],
+                        std::string (&limits)[kErrorRows]);
+
 // Update's accept processing: the typed number of samples and total cost are
 // taken, the additional rows checked and the limits at the bounds stored.
 // What was stored before a failing check stays stored.

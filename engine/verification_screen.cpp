@@ -1,7 +1,5 @@
 #include "engine/verification_screen.h"
 
-#include <utility>
-
 #include "engine/input_checks.h"
 #include "engine/number_text.h"
 #include "engine/record_views.h"
@@ -77,17 +75,7 @@ void FillVerificationScreen(VerificationScreen& s, const DQORecord& rec)
         s.m_strSD = FormatText("%g", rec.dSD);
     s.m_strLabCost = Money(rec.fLabCost);
     s.m_strFieldCost = Money(rec.fFieldCost);
-    s.m_strLimit[kRowLower] = FormatText("%g", rec.fLimitAtLower);
-    s.m_strLimit[kRowUpper] = FormatText("%g", rec.fLimitAtUpper);
-    const std::pair<double, float> rows[kAdditionalRows] = {{rec.dBelow1, rec.fBelow1Limit},
-                                                            {rec.dBelow2, rec.fBelow2Limit},
-                                                            {rec.dAbove1, rec.fAbove1Limit},
-                                                            {rec.dAbove2, rec.fAbove2Limit}};
-    for (int k = 0; k < kAdditionalRows; ++k) {
-        const bool used = rows[k].second > 0;
-        s.m_strPoint[kAdditionalRowOf[k]] = used ? FormatText("%g", rows[k].first) : "";
-        s.m_strLimit[kAdditionalRowOf[k]] = used ? FormatText("%g", rows[k].second) : "";
-    }
+    ComposeErrorLimits(rec, s.m_strPoint, s.m_strLimit);
 }
 
 void LabelVerificationScreen(VerificationScreen& s, const DQORecord& rec)

@@ -39,17 +39,11 @@ const char* UpperSideName(int baseline)
     return baseline == kBaselineAtMost ? kFalseAcceptance : kFalseRejection;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, const QString& objectName)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(objectName);
-    return label;
-}
-
 // A fixed note, wrapped to a width that grows with the font.
 QLabel* MakeNote(QWidget* parent, const char* text, const QString& objectName, int characters)
 {
-    QLabel* note = MakeLabel(parent, QString::fromLatin1(text), objectName);
+    auto* note = new QLabel(QString::fromLatin1(text), parent);
+    note->setObjectName(objectName);
     note->setWordWrap(true);
     note->setMinimumWidth(note->fontMetrics().averageCharWidth() * characters);
     return note;
@@ -83,8 +77,8 @@ CCostsDlg::CCostsDlg(QWidget* parent)
     for (QAbstractButton* button : mode->buttons())
         modeRow->addWidget(button);
     modeRow->addStretch();
-    auto* fieldCaption = MakeLabel(this, QStringLiteral("Field Costs"), QString());
-    m_pFieldCostUnit = MakeLabel(this, QString(), QStringLiteral("fieldCostUnitLabel"));
+    auto* fieldCaption = MakeLabel(QStringLiteral("Field Costs"));
+    m_pFieldCostUnit = MakeLabel(QString(), QStringLiteral("fieldCostUnitLabel"));
     m_pFieldCost = MakeField(QStringLiteral("fieldCostEdit"), &m_strFieldCost);
     fieldCaption->setBuddy(m_pFieldCost);
     auto* fieldRow = new QHBoxLayout;
@@ -151,18 +145,18 @@ CErrorLimitsDlg::CErrorLimitsDlg(QWidget* parent)
     auto* grid = new QGridLayout;
     const auto addRow = [this, grid](int row, const QString& caption, QLabel* bound, QLabel* name,
                                      QLineEdit* limit) {
-        grid->addWidget(MakeLabel(this, caption, QString()), row, 0);
+        grid->addWidget(MakeLabel(caption), row, 0);
         grid->addWidget(bound, row, 1);
         name->setBuddy(limit);
         grid->addWidget(name, row, 2);
         grid->addWidget(limit, row, 3);
     };
-    m_pLowerName = MakeLabel(this, QString(), QStringLiteral("lowerLimitNameLabel"));
+    m_pLowerName = MakeLabel(QString(), QStringLiteral("lowerLimitNameLabel"));
     m_pLimitAtLower = MakeField(QStringLiteral("limitAtLowerEdit"), &m_strLimitAtLower);
     addRow(0, QStringLiteral("Lower Bound"),
            MakeText(QStringLiteral("lowerBoundLabel"), &m_strLowerBound), m_pLowerName,
            m_pLimitAtLower);
-    m_pUpperName = MakeLabel(this, QString(), QStringLiteral("upperLimitNameLabel"));
+    m_pUpperName = MakeLabel(QString(), QStringLiteral("upperLimitNameLabel"));
     m_pLimitAtUpper = MakeField(QStringLiteral("limitAtUpperEdit"), &m_strLimitAtUpper);
     addRow(1, QStringLiteral("Upper Bound"),
            MakeText(QStringLiteral("upperBoundLabel"), &m_strUpperBound), m_pUpperName,
@@ -207,15 +201,15 @@ CAdditionalLimitsDlg::CAdditionalLimitsDlg(QWidget* parent)
         if (title)
             grid->addWidget(title, 0, 0, 1, 2);
         grid->addWidget(column, 1, 0);
-        grid->addWidget(MakeLabel(this, limitHeader, QString()), 1, 1);
+        grid->addWidget(MakeLabel(limitHeader), 1, 1);
         for (int k = 0; k < 4; ++k)
             grid->addWidget(rows[k], 2 + k / 2, k % 2);
         grid->setRowStretch(4, 1);
         return box;
     };
 
-    m_pBelowTitle = MakeLabel(this, QString(), QStringLiteral("belowTitleLabel"));
-    m_pColumn[0] = MakeLabel(this, QString(), QStringLiteral("belowColumnLabel"));
+    m_pBelowTitle = MakeLabel(QString(), QStringLiteral("belowTitleLabel"));
+    m_pColumn[0] = MakeLabel(QString(), QStringLiteral("belowColumnLabel"));
     // The left block's top row is the second entry below the gray region.
     m_pEdit[0] = Narrowed(MakeField(QStringLiteral("below2Edit"), &m_strBelow2));
     m_pEdit[1] = Narrowed(MakeField(QStringLiteral("below2LimitEdit"), &m_strBelow2Limit));
@@ -225,7 +219,7 @@ CAdditionalLimitsDlg::CAdditionalLimitsDlg(QWidget* parent)
     QGroupBox* belowBox = block(QStringLiteral("Below Gray Region:"), m_pBelowTitle, m_pColumn[0],
                                 QStringLiteral("Decision Error Limit*"), below);
 
-    m_pColumn[1] = MakeLabel(this, QString(), QStringLiteral("grayColumnLabel"));
+    m_pColumn[1] = MakeLabel(QString(), QStringLiteral("grayColumnLabel"));
     QWidget* const gray[4] = {MakeText(QStringLiteral("lowerBoundText"), &m_strLowerBound),
                               MakeText(QStringLiteral("limitAtLowerText"), &m_strLimitAtLower),
                               MakeText(QStringLiteral("upperBoundText"), &m_strUpperBound),
@@ -233,8 +227,8 @@ CAdditionalLimitsDlg::CAdditionalLimitsDlg(QWidget* parent)
     QGroupBox* grayBox = block(QStringLiteral("Gray Region:"), nullptr, m_pColumn[1],
                                QStringLiteral("Decision Error Limit"), gray);
 
-    m_pAboveTitle = MakeLabel(this, QString(), QStringLiteral("aboveTitleLabel"));
-    m_pColumn[2] = MakeLabel(this, QString(), QStringLiteral("aboveColumnLabel"));
+    m_pAboveTitle = MakeLabel(QString(), QStringLiteral("aboveTitleLabel"));
+    m_pColumn[2] = MakeLabel(QString(), QStringLiteral("aboveColumnLabel"));
     m_pEdit[4] = Narrowed(MakeField(QStringLiteral("above1Edit"), &m_strAbove1));
     m_pEdit[5] = Narrowed(MakeField(QStringLiteral("above1LimitEdit"), &m_strAbove1Limit));
     m_pEdit[6] = Narrowed(MakeField(QStringLiteral("above2Edit"), &m_strAbove2));

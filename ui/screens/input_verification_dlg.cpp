@@ -15,15 +15,6 @@
 #include "ui/screens/mean_inputs_dlg.h"
 #include "ui/screens/prop_inputs_dlg.h"
 
-namespace {
-
-QLabel* MakeLabel(QWidget* parent, const char* text)
-{
-    return new QLabel(QString::fromLatin1(text), parent);
-}
-
-} // namespace
-
 CInputVerificationDlg::CInputVerificationDlg(DQORecord& record, QWidget* parent)
     : CTaloDialog(QStringLiteral("TALO - Input Verification"), EscapeKey::CloseAtOnce,
                   CloseBox::TerminatePrompt, parent),
@@ -62,7 +53,7 @@ CInputVerificationDlg::CInputVerificationDlg(DQORecord& record, QWidget* parent)
     auto* fieldCost = new QHBoxLayout;
     fieldCost->addWidget(MakeText(QStringLiteral("fieldCostUnitLabel"), &m_strFieldCostUnit));
     fieldCost->addWidget(MakeText(QStringLiteral("fieldCostText"), &m_strFieldCost), 1);
-    costs->addRow(MakeLabel(this, "Field Costs"), fieldCost);
+    costs->addRow(MakeLabel(QStringLiteral("Field Costs")), fieldCost);
     QPushButton* changeCosts =
         MakeButton(QStringLiteral("Change Costs"), QStringLiteral("changeCostsButton"));
     connect(changeCosts, &QPushButton::clicked, this, [this] { ChangeCosts(); });
@@ -80,8 +71,8 @@ CInputVerificationDlg::CInputVerificationDlg(DQORecord& record, QWidget* parent)
         BindText(table.type[r], &m_strType[r]);
     auto* limitsLayout = new QVBoxLayout(limitsBox);
     limitsLayout->addLayout(table.grid);
-    limitsLayout->addWidget(
-        MakeLabel(this, "* Use the Change Input Value(s)      button to change these values."));
+    limitsLayout->addWidget(MakeLabel(
+        QStringLiteral("* Use the Change Input Value(s)      button to change these values.")));
 
     auto* upper = new QHBoxLayout;
     upper->addWidget(inputsBox);

@@ -169,8 +169,7 @@ CModifyMeanDlg::CModifyMeanDlg(QWidget* parent)
                 MakeField(QStringLiteral("actionLevelEdit"), &m_strActionLevel));
     m_pBoundLabel = MakeText(QStringLiteral("boundLabel"), &m_strBoundLabel);
     m_pBoundEdit = MakeField(QStringLiteral("boundEdit"), &m_strBound);
-    m_pBoundLabel->setBuddy(m_pBoundEdit);
-    inputs->addRow(m_pBoundLabel, m_pBoundEdit);
+    AddFieldRow(inputs, m_pBoundLabel, m_pBoundEdit);
 
     const QButtonGroup* modes =
         MakeRadioGroup({{QStringLiteral("Use This Value:"), QStringLiteral("sdValueRadio")},

@@ -131,12 +131,10 @@ CModifyPropDlg::CModifyPropDlg(QWidget* parent)
     auto* inputs = new QFormLayout(modifiable);
     m_pActionLevelLabel = MakeText(QStringLiteral("actionLevelLabel"), &m_strActionLevelLabel);
     m_pActionLevelEdit = MakeField(QStringLiteral("actionLevelEdit"), &m_strActionLevel);
-    m_pActionLevelLabel->setBuddy(m_pActionLevelEdit);
-    inputs->addRow(m_pActionLevelLabel, m_pActionLevelEdit);
+    AddFieldRow(inputs, m_pActionLevelLabel, m_pActionLevelEdit);
     m_pBoundLabel = MakeText(QStringLiteral("boundLabel"), &m_strBoundLabel);
     m_pBoundEdit = MakeField(QStringLiteral("boundEdit"), &m_strBound);
-    m_pBoundLabel->setBuddy(m_pBoundEdit);
-    inputs->addRow(m_pBoundLabel, m_pBoundEdit);
+    AddFieldRow(inputs, m_pBoundLabel, m_pBoundEdit);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);

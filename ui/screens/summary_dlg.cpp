@@ -19,13 +19,6 @@
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, const QString& objectName)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(objectName);
-    return label;
-}
-
 // The NS mark of a row, named after the row's controls.
 QString NotSatisfiedName(int row)
 {
@@ -59,18 +52,16 @@ CSummaryDlg::CSummaryDlg(CTaloDoc& doc, DQORecord& record, QWidget* parent)
 
     // Sampling Parameters: the design, its inputs, the samples and the cost.
     auto* design = new QFormLayout;
-    design->addRow(
-        MakeLabel(this, QStringLiteral("Sampling Design:"), QStringLiteral("designCaption")),
-        MakeText(QStringLiteral("designText"), &m_strDesign));
+    design->addRow(MakeLabel(QStringLiteral("Sampling Design:"), QStringLiteral("designCaption")),
+                   MakeText(QStringLiteral("designText"), &m_strDesign));
     design->addRow(QString(), MakeText(QStringLiteral("strataText"), &m_strStrata));
-    design->addRow(MakeLabel(this, QStringLiteral("Design-Specific Inputs:"),
+    design->addRow(MakeLabel(QStringLiteral("Design-Specific Inputs:"),
                              QStringLiteral("designInputsCaption")));
     design->addRow(MakeText(QStringLiteral("designInputs1Text"), &m_strDesignInputs1));
     design->addRow(MakeText(QStringLiteral("designInputs2Text"), &m_strDesignInputs2));
     m_pSamplesLabel = MakeText(QStringLiteral("samplesLabel"), &m_strSamplesLabel);
     m_pSamplesEdit = MakeField(QStringLiteral("samplesEdit"), &m_strSamples);
-    m_pSamplesLabel->setBuddy(m_pSamplesEdit);
-    design->addRow(m_pSamplesLabel, Narrowed(m_pSamplesEdit));
+    AddFieldRow(design, m_pSamplesLabel, Narrowed(m_pSamplesEdit));
     design->addRow(QString(), MakeText(QStringLiteral("samplesNoteText"), &m_strSamplesNote));
     QLineEdit* totalCost = Narrowed(MakeField(QStringLiteral("totalCostEdit"), &m_strTotalCost));
     AddFieldRow(design, QStringLiteral("Total Cost:      $"), totalCost);
@@ -91,10 +82,9 @@ CSummaryDlg::CSummaryDlg(CTaloDoc& doc, DQORecord& record, QWidget* parent)
     auto* fieldCost = new QHBoxLayout;
     fieldCost->addWidget(MakeText(QStringLiteral("fieldCostUnitLabel"), &m_strFieldCostUnit));
     fieldCost->addWidget(MakeText(QStringLiteral("fieldCostText"), &m_strFieldCost), 1);
-    costs->addRow(
-        MakeLabel(this, QStringLiteral("Field Costs"), QStringLiteral("fieldCostCaption")),
-        fieldCost);
-    m_pCompositingLabel = MakeLabel(this, QStringLiteral("Aliquot Compositing Cost:"),
+    costs->addRow(MakeLabel(QStringLiteral("Field Costs"), QStringLiteral("fieldCostCaption")),
+                  fieldCost);
+    m_pCompositingLabel = MakeLabel(QStringLiteral("Aliquot Compositing Cost:"),
                                     QStringLiteral("compositingCostCaption"));
     m_pCompositingCost = MakeText(QStringLiteral("compositingCostText"), &m_strCompositingCost);
     costs->addRow(m_pCompositingLabel, m_pCompositingCost);
@@ -118,7 +108,7 @@ CSummaryDlg::CSummaryDlg(CTaloDoc& doc, DQORecord& record, QWidget* parent)
                 MakeText(QStringLiteral("grayRegionText"), &m_strGrayRegion));
     AddFieldRow(values, QStringLiteral("Baseline Condition:"),
                 MakeText(QStringLiteral("baselineText"), &m_strBaseline));
-    m_pSDLabel = MakeLabel(this, QString(), QStringLiteral("sdLabel"));
+    m_pSDLabel = MakeLabel(QString(), QStringLiteral("sdLabel"));
     values->addRow(m_pSDLabel, MakeText(QStringLiteral("sdText"), &m_strSD));
     QPushButton* changeInputs =
         MakeButton(QStringLiteral("Change Input Value(s)"), QStringLiteral("changeInputsButton"));
@@ -128,21 +118,21 @@ CSummaryDlg::CSummaryDlg(CTaloDoc& doc, DQORecord& record, QWidget* parent)
 
     // Decision Error Limits: the bounds are shown only; the additional
     // points and all the limits can be typed.
-    m_pColumnLabel = MakeLabel(this, QString(), QStringLiteral("columnLabel"));
+    m_pColumnLabel = MakeLabel(QString(), QStringLiteral("columnLabel"));
     const ErrorTable table = MakeErrorTable(m_pColumnLabel, m_strPoint, m_strLimit);
     for (int r = 0; r < kErrorRows; ++r) {
         m_pType[r] = table.type[r];
         if (r == kRowLower || r == kRowUpper)
             continue;
-        m_pNotSatisfied[r] = MakeLabel(this, QStringLiteral("NS"), NotSatisfiedName(r));
+        m_pNotSatisfied[r] = MakeLabel(QStringLiteral("NS"), NotSatisfiedName(r));
         table.grid->addWidget(m_pNotSatisfied[r], r + 1, 3);
     }
     auto* limits = new QVBoxLayout;
     limits->addLayout(table.grid);
-    m_pNotSatisfiedLegend = MakeLabel(this, QStringLiteral("NS - Limit Not Satisfied"),
-                                      QStringLiteral("notSatisfiedLegend"));
+    m_pNotSatisfiedLegend =
+        MakeLabel(QStringLiteral("NS - Limit Not Satisfied"), QStringLiteral("notSatisfiedLegend"));
     limits->addWidget(m_pNotSatisfiedLegend);
-    limits->addWidget(MakeLabel(this, QStringLiteral("* Use Change Input Value(s) button"),
+    limits->addWidget(MakeLabel(QStringLiteral("* Use Change Input Value(s) button"),
                                 QStringLiteral("boundNoteLabel")));
     QGroupBox* limitsBox = MakeBox(this, QStringLiteral("Decision Error Limits"), limits);
 

@@ -200,12 +200,16 @@ QLabel* CTaloDialog::MakeText(const QString& objectName, std::string* member)
 
 void CTaloDialog::AddFieldRow(QFormLayout* form, const QString& caption, QWidget* field)
 {
-    auto* label = new QLabel(caption, field->parentWidget());
-    label->setBuddy(field);
     QString name = caption;
     name.remove(QLatin1Char('&'));
     field->setAccessibleName(name.endsWith(QLatin1Char(':')) ? name.chopped(1) : name);
-    form->addRow(label, field);
+    AddFieldRow(form, new QLabel(caption, field->parentWidget()), field);
+}
+
+void CTaloDialog::AddFieldRow(QFormLayout* form, QLabel* caption, QWidget* field)
+{
+    caption->setBuddy(field);
+    form->addRow(caption, field);
 }
 
 QGroupBox* CTaloDialog::MakeRadioBox(const QString& title, const QButtonGroup* group)
@@ -224,6 +228,13 @@ QGroupBox* CTaloDialog::MakeTextBox(const QString& title, std::initializer_list<
     for (const ShownText& text : texts)
         AddFieldRow(form, text.caption, MakeText(text.objectName, text.member));
     return box;
+}
+
+QLabel* CTaloDialog::MakeLabel(const QString& text, const QString& objectName)
+{
+    auto* label = new QLabel(text, this);
+    label->setObjectName(objectName);
+    return label;
 }
 
 QPushButton* CTaloDialog::MakeButton(const QString& caption, const QString& objectName)
@@ -293,8 +304,8 @@ ErrorTable CTaloDialog::MakeErrorTable(QLabel* columnLabel, std::string (&points
     ErrorTable table;
     table.grid = new QGridLayout;
     table.grid->addWidget(columnLabel, 0, 0);
-    table.grid->addWidget(new QLabel(QStringLiteral("prob(error)"), this), 0, 1);
-    table.grid->addWidget(new QLabel(QStringLiteral("type"), this), 0, 2);
+    table.grid->addWidget(MakeLabel(QStringLiteral("prob(error)")), 0, 1);
+    table.grid->addWidget(MakeLabel(QStringLiteral("type")), 0, 2);
     for (int r = 0; r < kErrorRows; ++r) {
         const QString name = QString::fromLatin1(kErrorTableRows[r].name);
         const QString spoken = QString::fromLatin1(kErrorTableRows[r].spoken);

@@ -126,6 +126,9 @@ protected:
     // A row of a form: the caption and the field it names. The caption is
     // the field's accessible name and, through its buddy, reaches it by key.
     static void AddFieldRow(QFormLayout* form, const QString& caption, QWidget* field);
+    // A row whose caption the screen changes: the caption is the field's
+    // buddy, and the screen names the field after it when it opens.
+    static void AddFieldRow(QFormLayout* form, QLabel* caption, QWidget* field);
     // The buttons of a radio group in a titled box, one under the other.
     QGroupBox* MakeRadioBox(const QString& title, const QButtonGroup* group);
     // A field for one number: wide enough for ten digits in the screen's
@@ -137,6 +140,8 @@ protected:
     // Captioned static texts in a titled box, one under the other.
     QGroupBox* MakeTextBox(const QString& title, std::initializer_list<ShownText> texts);
 
+    // A fixed static text, named.
+    QLabel* MakeLabel(const QString& text, const QString& objectName = QString());
     // A named push button (no button of a screen takes the Enter key over).
     QPushButton* MakeButton(const QString& caption, const QString& objectName);
     // A button that sets its flag and then runs the OK processing.
