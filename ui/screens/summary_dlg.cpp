@@ -13,6 +13,7 @@
 #include "ui/platform_seams.h"
 #include "ui/screens/cost_limit_dlgs.h"
 #include "ui/screens/design_sequences.h"
+#include "ui/screens/input_screen_parts.h"
 #include "ui/screens/mean_inputs_dlg.h"
 #include "ui/screens/prop_inputs_dlg.h"
 #include "ui/talo_doc.h"
@@ -171,8 +172,6 @@ CSummaryDlg::CSummaryDlg(CTaloDoc& doc, DQORecord& record, QWidget* parent)
 
 void CSummaryDlg::OnOpening()
 {
-    m_strFieldCostUnit = FieldCostUnit(m_record.bFieldCostTotal);
-    CopyMembersToControls();
     const bool twoSample = IsTwoSample(m_record.nParameter);
     m_pChangeDesign->setVisible(!twoSample);
     m_pChangeDesignInputs->setVisible(!twoSample && m_record.nDesign != kSimpleRandom);
@@ -184,10 +183,7 @@ void CSummaryDlg::OnOpening()
     const bool composite = m_record.nDesign == kComposite;
     m_pCompositingLabel->setVisible(composite);
     m_pCompositingCost->setVisible(composite);
-    QString samples = m_pSamplesLabel->text().trimmed();
-    if (samples.endsWith(QLatin1Char(':')))
-        samples.chop(1);
-    m_pSamplesEdit->setAccessibleName(samples);
+    NameAfterLabel(m_pSamplesEdit, m_pSamplesLabel);
 }
 
 void CSummaryDlg::ShowTable()
