@@ -174,62 +174,78 @@ double CAnalysis::CurveStandardError()
     return sd / std::sqrt(m_rec.dCalcSamples);
 }
 
+// The argument of the normal distribution function at each of the n points x.
+void CAnalysis::CurveArguments(const double* x, double* g, int n)
+{
+    // What does not change along the curve is taken once, not per point;
+    // each point is then worked out step by step as a whole array.
+    const double a = AlBound();
+    switch (Parameter()) {
+    case kOneMean: {
+        const double se = CurveStandardError();
+        const double level = m_rec.dCalcActionLevel;
+        for (int i = 0; i < n; ++i)
+            g[i] = (level - x[i]) / se;
+        break;
+    }
+    case kOneProportion:
+        if (m_rec.nDesign == kStratified) {
+            const double width = m_rec.dCalcUpper - m_rec.dCalcLower;
+            const double span = GrayRegionZSpan();
+            for (int i = 0; i < n; ++i)
+                g[i] = (a - x[i]) / width * span;
+        } else {
+            const double samples = m_rec.dCalcSamples;
+            double variance[kCurvePoints];
+            for (int i = 0; i < n; ++i)
+                variance[i] = x[i] * (1.0 - x[i]) / samples;
+            PowHalfs(variance, g, n);
+            for (int i = 0; i < n; ++i)
+                g[i] = (a - x[i]) / g[i];
+        }
+        break;
+    case kTwoMean: {
+        const double root = std::sqrt(m_rec.nCalcSamples * 0.4310344827586207);
+        const double sd = m_rec.dCalcSD;
+        for (int i = 0; i < n; ++i)
+            g[i] = root * (a - x[i]) / sd;
+        break;
+    }
+    default: {
+        const double root = std::sqrt(2.0 * std::max(0, m_rec.nSamples));
+        for (int i = 0; i < n; ++i)
+            g[i] = root * (a - x[i]) / (2.0 * std::sqrt(0.1875));
+        break;
+    }
+    }
+    // As DecisionZ(g), with the quantile taken once.
+    const double zAlpha = ZAlpha();
+    const double sign = m_rec.nCalcBaseline == 0 ? -1.0 : 1.0;
+    for (int i = 0; i < n; ++i)
+        g[i] += sign * zAlpha;
+}
+
 void CAnalysis::ComputePerformanceCurve()
 {
     if (m_rec.nCalcSamples <= 2)
         m_rec.dCalcSamples = 2;
     double x[kCurvePoints];
     PerformanceCurveX(m_rec, x);
-    const double a = AlBound();
-    int first = 0;
-    int last = kCurvePoints - 1;
-    double se = 0;
-    switch (Parameter()) {
-    case kOneMean:
-        se = CurveStandardError();
-        break;
-    case kOneProportion:
-        // The end points, where x(1 - x) can be 0, take their neighbours' values.
-        m_rec.dCalcActionLevel = a;
-        first = 1;
-        last = kCurvePoints - 2;
-        break;
-    default:
-        break;
-    }
-    // What does not change along the curve (the quantiles above all) is
-    // taken once, not per point; the record's fields are read once too, since
-    // the curve is written into the same record.
-    const double zAlpha = ZAlpha();
-    const double span = GrayRegionZSpan();
-    const bool atLeast = m_rec.nCalcBaseline == 0;
-    const bool stratified = m_rec.nDesign == kStratified;
-    const double level = m_rec.dCalcActionLevel;
-    const double width = m_rec.dCalcUpper - m_rec.dCalcLower;
-    const double samples = m_rec.dCalcSamples;
-    const double sd = m_rec.dCalcSD;
-    const double twoMeanRoot = std::sqrt(m_rec.nCalcSamples * 0.4310344827586207);
-    const double twoProportionRoot = std::sqrt(2.0 * std::max(0, m_rec.nSamples));
-    for (int i = first; i <= last; ++i) {
-        double g = 0;
-        switch (Parameter()) {
-        case kOneMean:
-            g = (level - x[i]) / se;
-            break;
-        case kOneProportion:
-            g = stratified ? (a - x[i]) / width * span
-                           : (a - x[i]) / PowHalf(x[i] * (1.0 - x[i]) / samples);
-            break;
-        case kTwoMean:
-            g = twoMeanRoot * (a - x[i]) / sd;
-            break;
-        default:
-            g = twoProportionRoot * (a - x[i]) / (2.0 * std::sqrt(0.1875));
-            break;
-        }
-        // As DecisionZ(g), with the quantile taken above.
-        m_rec.dCurve[i] = 1.0 - NormalCdf(atLeast ? g - zAlpha : g + zAlpha);
-    }
+    // The end points of a proportion's curve, where x(1 - x) can be 0, take
+    // their neighbours' values.
+    const bool proportion = Parameter() == kOneProportion;
+    if (proportion)
+        m_rec.dCalcActionLevel = AlBound();
+    const int first = proportion ? 1 : 0;
+    const int last = kCurvePoints - 1 - first;
+    const int count = last - first + 1;
+    // The curve is written into the same record whose fields it is made from.
+    double z[kCurvePoints];
+    CurveArguments(x + first, z + first, count);
+    double cdf[kCurvePoints];
+    NormalCdfs(z + first, cdf + first, count);
+    for (int i = first; i <= last; ++i)
+        m_rec.dCurve[i] = 1.0 - cdf[i];
     m_rec.dCurve[0] = m_rec.dCurve[first];
     m_rec.dCurve[kCurvePoints - 1] = m_rec.dCurve[last];
 }

@@ -65,6 +65,7 @@ private:
     double WeightedStratumSum() const;
     void SumStratumSamples();
     double CurveStandardError();
+    void CurveArguments(const double* x, double* g, int n);
     double SizeWithinLimit(int limit, const std::function<double()>& realSize);
     double AdjustedSize(double x) const;
     double GrayRegionZSpan() const;
