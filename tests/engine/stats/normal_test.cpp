@@ -1,5 +1,7 @@
 #include "engine/stats/normal.h"
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -33,5 +35,18 @@ INSTANTIATE_TEST_SUITE_P(
         Point{PowHalf, 0x1.e6830444a3a82p-3, 0x1.f317dcae66069p-2, 0},
         Point{PowHalf, 0x1.5e00f754e59ap-5, 0x1.a7528ed6d6cedp-3, 0},
         Point{PowHalf, 0.25, 0.5, 0}));
+
+// More points than one block of the batch form, tails and centre alike: each
+// is the one-value form's to the bit.
+TEST(NormalTest, BatchOfManyPointsAsOneByOne)
+{
+    std::vector<double> x;
+    for (double value = -10.0; value <= 10.0; value += 0.0625)
+        x.push_back(value);
+    std::vector<double> cdf(x.size());
+    NormalCdfs(x.data(), cdf.data(), static_cast<int>(x.size()));
+    for (std::size_t i = 0; i < x.size(); ++i)
+        ASSERT_EQ(cdf[i], NormalCdf(x[i])) << "at " << x[i];
+}
 
 } // namespace
