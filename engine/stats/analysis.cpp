@@ -239,7 +239,7 @@ void CAnalysis::ComputePerformanceCurve()
     const int first = proportion ? 1 : 0;
     const int last = kCurvePoints - 1 - first;
     const int count = last - first + 1;
-    // The curve is written into the same record whose fields it is made from.
+    // In arrays of their own, which the compiler knows alias nothing in the record.
     double z[kCurvePoints];
     CurveArguments(x + first, z + first, count);
     double cdf[kCurvePoints];
