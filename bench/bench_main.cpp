@@ -22,12 +22,12 @@ public:
 
     void ReportRuns(const std::vector<Run>& runs) override
     {
-        // One row per benchmark: its median, its only run, or its first failed run.
+        // One row per benchmark: its first failed run, or else its median or
+        // its only run.
         for (const Run& run : runs) {
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
-            const bool failed = run.error_occurred && !HasRow(run.run_name.function_name);
-            if (!median && !single && !failed)
+            if (!(median || single || run.error_occurred) || HasRow(run.run_name.function_name))
                 continue;
             Row row;
             row.name = run.run_name.function_name;
@@ -54,6 +54,7 @@ public:
         std::printf("%s\n", std::string(110, '-').c_str());
         for (const Row& row : m_rows) {
             if (!row.error.empty()) {
+                m_allMet = false;
                 std::printf("%-42s ERROR: %s\n", row.name.c_str(), row.error.c_str());
                 continue;
             }
@@ -64,6 +65,9 @@ public:
         }
         std::printf("* CPU time of the child process (user + system, getrusage)\n");
     }
+
+    // Every benchmark ran and met its target.
+    bool AllMet() const { return m_allMet; }
 
 private:
     struct Row {
@@ -89,9 +93,13 @@ private:
                            [&](const Row& row) { return row.name == name; });
     }
 
-    static std::string Verdict(bool met) { return met ? "met" : "MISSED"; }
+    std::string Verdict(bool met)
+    {
+        m_allMet = m_allMet && met;
+        return met ? "met" : "MISSED";
+    }
 
-    static std::string Target(const Row& row, const std::map<std::string, double>& cpu)
+    std::string Target(const Row& row, const std::map<std::string, double>& cpu)
     {
         char text[96];
         if (row.name.rfind("AnalysisPass/", 0) == 0)
@@ -110,6 +118,7 @@ private:
     }
 
     std::vector<Row> m_rows;
+    bool m_allMet = true;
 };
 
 } // namespace
@@ -140,5 +149,5 @@ int main(int argc, char** argv)
     TableReporter table;
     benchmark::RunSpecifiedBenchmarks(&table);
     benchmark::Shutdown();
-    return 0;
+    return table.AllMet() ? 0 : 1;
 }
