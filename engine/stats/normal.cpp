@@ -28,14 +28,10 @@ double DensityOf(double exponential)
     return exponential / std::pow(6.2831854, 0.5);
 }
 
+// The density's exponent at x.
 double Exponent(double x)
 {
     return -0.5 * x * x;
-}
-
-double Density(double x)
-{
-    return DensityOf(std::exp(Exponent(x)));
 }
 
 // Beyond 8.5 the tail q is below 2^-54, so 1 - q rounds to 1 and the
@@ -105,7 +101,7 @@ double NormalQuantile(double p)
 
 double NormalDensity(double x)
 {
-    return Density(x);
+    return DensityOf(std::exp(Exponent(x)));
 }
 
 double NormalCdf(double x)
